@@ -1,0 +1,52 @@
+# Set-up on a fresh Debian 12 machine: `make run` starts Varnel, `make test` runs the suite.
+# Both install the missing Debian packages first.
+
+JOBS ?= $(shell nproc)
+TEST_DIR ?= build
+RUN_DIR ?= build-release
+FUZZ_DIR ?= build-fuzz
+BENCH_DIR ?= build-bench
+FUZZ_SECONDS ?= 30
+
+.PHONY: all deps build test fuzz run bench format clean
+
+all: build
+
+deps:
+	./scripts/install-deps.sh
+
+# The test build: warnings as errors, AddressSanitizer and UndefinedBehaviorSanitizer.
+$(TEST_DIR)/build.ninja:
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNEL_SANITIZE=ON
+
+build: deps $(TEST_DIR)/build.ninja
+	cmake --build $(TEST_DIR) -j $(JOBS)
+
+test: build
+	cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	$(MAKE) fuzz
+
+# The fuzz targets under libFuzzer (clang), each for FUZZ_SECONDS.
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DVARNEL_LIBFUZZER=ON \
+	  -DVARNEL_GUI=OFF -DVARNEL_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
+	./scripts/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+run: deps
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	./scripts/run.sh $(RUN_DIR)
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF \
+	  -DVARNEL_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	./scripts/run-benchmarks.sh $(BENCH_DIR)
+
+format:
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(TEST_DIR) $(RUN_DIR) $(FUZZ_DIR) $(BENCH_DIR)

@@ -1,0 +1,205 @@
+// The main dialog and the one record of the program's state. Its member functions are
+// implemented across the subsystem folders: app/ (start-up, option controls, data
+// exchange), speech/ (announcements, shortcut keys), document/ (file selection and the
+// readers), print/ (validation, the job, the embosser byte stream), printers/ (printer
+// list, model rules, settings file).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/message_map.h"
+#include "platform/platform.h"
+
+class CProgressDlg;
+
+class CVarnelDlg : public platform::Dialog {
+ public:
+  explicit CVarnelDlg(platform::Platform& platform);
+  ~CVarnelDlg() override;
+
+  static std::span<const platform::MessageMapEntry<CVarnelDlg>> GetMessageMap();
+  void DoDataExchange(platform::DataExchange& dx) override;
+  bool PreTranslateMessage(int virtualKey) override;
+  bool OnInitDialog() override;
+
+  // ---- start-up and lifecycle ----
+  void OnSysCommand(unsigned command, long param) override;
+  void OnPaint();
+  int OnQueryDragIcon() const;
+  void OnVersion();
+  void OnCloseButton();
+
+  // ---- option controls ----
+  void OnRadioSingle();
+  void OnRadioFront();
+  void OnRadioBack();
+  void OnRadioDouble();
+  void OnPageBreakClicked();
+  void OnGraphicsClicked();
+  void OnChangeStartPage();
+  void OnChangeEndPage();
+  void OnChangeCopies();
+  void OnSelChangePrinter();
+
+  // ---- spoken feedback ----
+  void Announce();
+  std::string PrinterSentence() const;
+  std::string FileSentence() const;
+  std::string RangeSentence() const;
+  std::string OptionsSentence() const;
+
+  // ---- shortcut keys (hidden buttons) ----
+  void OnKeyPrinter();      // Alt+1
+  void OnKeyPrinterName();  // Alt+2
+  void OnKeyFile();         // Alt+3
+  void OnKeyBrowse();       // Alt+4
+  void OnKeyRange();        // Alt+5
+  void OnKeyStartPage();    // Alt+6
+  void OnKeyEndPage();      // Alt+7
+  void OnKeyCopies();       // Alt+8
+  void OnKeyOptions();      // Alt+9
+  void OnKeySingle();       // Alt+S
+  void OnKeyFront();        // Alt+O
+  void OnKeyBack();         // Alt+U
+  void OnKeyDouble();       // Alt+W
+  void OnKeyGraphics();     // Alt+Z
+  void OnKeyPageBreak();    // Alt+K
+
+  // ---- braille documents ----
+  void OnBrowse();
+  // Reads m_strFilePath whole into `bytes`. False after its message has been shown.
+  bool ReadFileBytes(std::vector<std::uint8_t>& bytes);
+  static int DigitValue(std::uint8_t byte);
+  static std::uint8_t BesCellToAscii(std::uint8_t byte);
+  void ReadBaseNab();
+  void ReadWinBes();
+  void ReadEdel();
+
+  // ---- printing ----
+  void OnPrint();
+  // The checks before a job, in their order; false when one refused (its message shown)
+  // or a graphics warning was cancelled.
+  bool ValidatePrintRequest();
+  void RunPrintJob();
+  void WriteByte(std::uint8_t byte);
+  void ThrottleForPort();
+  void WritePageGraphics();
+  void WriteBytes(std::span<const std::uint8_t> bytes);
+  void JobStartEvent();
+  bool PageStartEvent();  // true when the page's first line is skipped
+  void PageGraphicsEvent();
+  void TextLineEvent(const std::string& line);
+  void BlankLineEvent();
+  void PageEndEvent();
+  void BlankBackPageEvent();
+  void CopyEndEvent();
+  void JobEndEvent();
+
+  // ---- printers and settings ----
+  void FillPrinterList();
+  void LookUpPrinterPort();
+  void ClassifyPrinterModel();
+  void ApplySidesRule();
+  void ApplyGraphicsRule();
+  void ApplyPageBreakRule();
+  void LoadSettings();
+  void WriteDefaultSettings();
+  void SaveSettings();
+
+ protected:
+  bool DispatchCommand(int id, platform::Notification code) override;
+
+ private:
+  // Sets the check marks of radios 1021, 1012, 1013 and 1022, in this order, so that only
+  // `checkedId` is on, and m_nSides to `sides`.
+  void SelectSides(int checkedId, int sides);
+  // Runs an Announcement of `text`.
+  void Say(std::string_view text);
+  // The shared part of the three numeric edits' change handlers.
+  void CheckNumericEdit(platform::Edit& edit, int& value, const std::string& resetText,
+                        int resetValue);
+  // Enumerates the printers; shows the enumeration failure message and returns false when
+  // the spooler cannot be asked.
+  bool EnumeratePrinters(std::vector<platform::PrinterInfo>& printers);
+
+ public:
+  // ---- members, in the order of declaration ----
+  std::string m_strIniPath;
+  int m_nEndPage = 0;
+  int m_nCopies = 0;
+  int m_nStartPage = 0;
+  std::string m_strSpeech;
+  std::uint8_t m_bPageBreakSetting = 0;
+  std::uint8_t m_bDocHasGraphics = 0;
+  std::string m_strTextSlot2;
+  std::string m_strTextSlot1;
+  std::uint32_t m_dwWritten = 0;
+  std::uint8_t m_chOut = 0;
+  std::unique_ptr<platform::PrinterConnection> m_hPrinter;
+  int m_nCurPage = 0;
+  std::string m_strModel;
+  int m_nSides = 0;
+  int m_nJobCopies = 0;
+  int m_nJobEnd = 0;
+  int m_nJobStart = 0;
+  int m_nDocPageCount = 0;
+  int m_nDocLinesPerPage = 0;
+  int m_nDocCharsPerLine = 0;
+  std::string m_strFileHeader;
+  std::string m_strFileExt;
+  std::string m_strFilePath;
+  std::string m_strPort;
+  std::string m_strPrinterName;
+  std::vector<std::string> m_arrLines;
+  std::vector<std::string> m_arrPageGraphics;
+  // The name and path handed to the spooler, passed whole: a name cut short could open
+  // another printer.
+  std::string m_szPrinterName;
+  std::string m_szDocName;
+  platform::Static m_stcGraphicsKey;
+  platform::Static m_stcDoubleKey;
+  platform::Static m_stcSingleKey;
+  platform::Static m_stcBackKey;
+  platform::Static m_stcFrontKey;
+  platform::Static m_stcPageBreakKey;
+  platform::Button m_btnDouble;
+  platform::ComboBox m_cboPrinter;
+  platform::Button m_btnVersion;
+  platform::Button m_btnClose;
+  platform::Button m_btnPrint;
+  platform::Button m_chkGraphics;
+  platform::Button m_chkPageBreak;
+  platform::Button m_btnBrowse;
+  platform::Edit m_edtFileName;
+  platform::Edit m_edtPort;
+  platform::Edit m_edtCopies;
+  platform::Edit m_edtEndPage;
+  platform::Edit m_edtStartPage;
+  platform::Button m_btnSingle;
+  platform::Button m_btnFront;
+  platform::Button m_btnBack;
+  int m_nCharsPerLine = 0;
+  int m_nLinesPerPage = 0;
+  int m_nPageCount = 0;
+  int m_nRadioFront = -1;
+  int m_nRadioSingle = -1;
+  int m_nRadioBack = -1;
+  int m_bPageBreak = 0;
+  std::string m_strGraphicsInfo;
+  int m_bGraphics = 0;
+  std::string m_strStartPage;
+  std::string m_strEndPage;
+  std::string m_strCopies;
+  int m_hIcon = 0;
+
+  // A spooler write or the end of the document failed during the running job.
+  bool m_bJobFailed = false;
+  // The progress window of the running job, for the job's events; nullptr outside a job.
+  CProgressDlg* m_pProgress = nullptr;
+};

@@ -1,0 +1,41 @@
+#include "cli/cli_session.h"
+
+#include <iostream>
+
+#include "app/varnel_app.h"
+#include "platform/cups/cups_spooler.h"
+#include "platform/dirspool/dir_spooler.h"
+#include "res/resource.h"
+
+namespace cli {
+
+std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& spec) {
+  if (spec == "cups") return std::make_unique<platform::CupsSpooler>();
+  if (spec.rfind("dir:", 0) == 0 && spec.size() > 4) {
+    return std::make_unique<platform::DirSpooler>(spec.substr(4));
+  }
+  return nullptr;
+}
+
+Session::Session(std::unique_ptr<platform::Spooler> spooler, std::string settingsPath)
+    : spooler_(std::move(spooler)),
+      environment_(std::move(settingsPath)),
+      platform_{windows_, clipboard_, *spooler_, files_, shell_, clock_, pump_, environment_} {
+  windows_.SetAnswerer([](const platform::MessageBoxRecord& box) {
+    std::cerr << box.text << '\n';
+    return platform::kMbResultOk;
+  });
+}
+
+int Session::Run(const std::function<int(platform::HeadlessHost&)>& script) {
+  int status = kExitOk;
+  windows_.OnModal(res::kIddVarnel, [&](platform::HeadlessHost& host) {
+    status = script(host);
+    host.CloseBox();
+  });
+  CVarnelApp app(platform_);
+  app.InitInstance();
+  return status;
+}
+
+}  // namespace cli

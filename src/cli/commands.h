@@ -1,0 +1,28 @@
+// The commands of varnel-cli. Each acts on the main dialog as its keyboard user would and
+// returns the exit status.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace cli {
+
+struct PrintOptions {
+  std::string file;
+  std::string printer;
+  std::optional<std::string> output;
+  std::optional<std::string> from;
+  std::optional<std::string> to;
+  std::optional<std::string> copies;
+  std::optional<std::string> sides;      // single | front | back | double
+  std::optional<std::string> graphics;   // on | off
+  std::optional<std::string> pageBreak;  // on | off
+  std::string settings;
+  std::string spooler = "cups";
+};
+
+int RunPrinters(const std::string& spooler, const std::string& settings);
+int RunInfo(const std::string& file, const std::string& settings);
+int RunPrint(const PrintOptions& options);
+
+}  // namespace cli

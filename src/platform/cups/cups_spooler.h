@@ -1,0 +1,35 @@
+// The CUPS spooler, through libcups: queues are the printers, the device URI (without any
+// user name or password) is the port, and each job is one raw document.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/spooler.h"
+
+namespace platform {
+
+class CupsSpooler : public Spooler {
+ public:
+  // `keepWaiting` runs while a request waits on the server (about once a second); it keeps
+  // the windows alive and returns false to give the request up.
+  explicit CupsSpooler(std::function<bool()> keepWaiting = [] { return true; });
+  ~CupsSpooler() override;
+
+  bool EnumeratePrinters(std::vector<PrinterInfo>& printers) override;
+  std::unique_ptr<PrinterConnection> Open(std::string_view printerName) override;
+
+ private:
+  std::function<bool()> keepWaiting_;
+};
+
+// A device URI with any user name and password taken out: "ipp://user:pw@host/q" gives
+// "ipp://host/q".
+std::string UriWithoutCredentials(std::string_view uri);
+
+// The title of a job: the text cut at a UTF-8 character boundary to 255 bytes.
+std::string JobTitle(std::string_view documentName);
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+#include "platform/dialog_template.h"
+
+namespace platform {
+
+const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
+  if (id == kStaticId) return nullptr;
+  for (const ControlTemplate& c : dialog.controls) {
+    if (c.id == id) return &c;
+  }
+  return nullptr;
+}
+
+int ControlIndex(const DialogTemplate& dialog, int id) {
+  if (id == kStaticId) return -1;
+  for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+    if (dialog.controls[i].id == id) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::vector<int> RadioGroupFrom(const DialogTemplate& dialog, int firstId) {
+  std::vector<int> group;
+  const int start = ControlIndex(dialog, firstId);
+  if (start < 0) return group;
+  for (std::size_t i = static_cast<std::size_t>(start); i < dialog.controls.size(); ++i) {
+    const ControlTemplate& c = dialog.controls[i];
+    if (i != static_cast<std::size_t>(start) && (c.style & kGroupStart) != 0) break;
+    if (c.kind == ControlKind::kRadioButton) group.push_back(c.id);
+  }
+  return group;
+}
+
+char MnemonicOf(std::string_view caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    const char c = caption[i + 1];
+    if (c == '&') {
+      ++i;  // "&&" is a literal ampersand
+      continue;
+    }
+    if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+    return c;
+  }
+  return 0;
+}
+
+}  // namespace platform

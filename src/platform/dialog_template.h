@@ -1,0 +1,99 @@
+// Dialog templates as data: every control of a window with its id, kind, caption,
+// style and rectangle in dialog units, in template order. Both hosts build their
+// windows from these tables, so tab order and radio groups come from one place.
+#pragma once
+
+#include <span>
+#include <vector>
+#include <string_view>
+
+namespace platform {
+
+// Identifier of labels and group boxes that no code addresses.
+inline constexpr int kStaticId = -1;
+// Standard command identifiers.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+enum class ControlKind {
+  kPushButton,
+  kDefPushButton,
+  kGroupBox,
+  kEdit,
+  kLabel,
+  kRadioButton,  // automatic radio button
+  kCheckBox,     // automatic check box
+  kComboBox,     // drop-down with an edit field
+  kIcon,
+  kProgressBar,
+};
+
+// Style flags of a control.
+enum ControlStyle : unsigned {
+  kTabStop = 1u << 0,
+  kGroupStart = 1u << 1,
+  kHidden = 1u << 2,
+  kReadOnly = 1u << 3,
+  kDigitsOnly = 1u << 4,
+  kRightAligned = 1u << 5,
+  kAutoScroll = 1u << 6,
+  kBorder = 1u << 7,
+  kSorted = 1u << 8,
+  kVScroll = 1u << 9,
+  kFlat = 1u << 10,
+  kNoPrefix = 1u << 11,  // "&" is shown as it stands, no accelerator
+};
+
+// Style flags of a dialog window.
+enum DialogStyle : unsigned {
+  kSystemMenu = 1u << 0,
+  kMinimizeBox = 1u << 1,
+  kModalFrame = 1u << 2,
+  kCaption = 1u << 3,
+  kVisibleOnCreate = 1u << 4,
+  kAppWindow = 1u << 5,  // own task-bar button
+};
+
+struct DialogRect {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+struct ControlTemplate {
+  int id;
+  ControlKind kind;
+  std::string_view text;  // caption (UTF-8); for an icon, empty
+  DialogRect rect;
+  unsigned style;
+  int resource = 0;  // icon resource of an icon control
+};
+
+struct DialogTemplate {
+  int id;
+  std::string_view caption;
+  int width;
+  int height;
+  std::string_view fontFace;
+  int pointSize;
+  unsigned style;
+  std::span<const ControlTemplate> controls;
+  // Items a combo box holds when the window is created (one empty item for 102).
+  std::span<const std::string_view> comboInitialItems = {};
+};
+
+// The control with this id, or nullptr.
+const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
+
+// Index of the control in template order, or -1.
+int ControlIndex(const DialogTemplate& dialog, int id);
+
+// The radio buttons of the group that starts at radio `firstId`: that radio and the
+// radios that follow it in template order, up to the next control that starts a group.
+std::vector<int> RadioGroupFrom(const DialogTemplate& dialog, int firstId);
+
+// The accelerator letter of a caption ("印刷(&P)" gives 'P'), upper-cased, or 0.
+char MnemonicOf(std::string_view caption);
+
+}  // namespace platform

@@ -1,0 +1,68 @@
+#include "platform/dirspool/dir_spooler.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <fstream>
+#include <sstream>
+
+#include "platform/dirspool/dir_job.h"
+#include "platform/utf8.h"
+
+namespace platform {
+
+std::vector<std::string> DefaultVirtualEmbosserNames() {
+  return {"仮想TEN-100", "仮想TEN-10", "仮想NewESA721", "仮想ESA721", "仮想点字両面", "仮想点字片面"};
+}
+
+bool IsUsablePrinterName(std::string_view name) {
+  if (name.empty() || name.size() > 255 || name == "." || name == "..") return false;
+  for (char c : name) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F || c == '/') return false;
+  }
+  return IsValidUtf8(name);
+}
+
+std::string DirSpooler::PrinterFolder(std::string_view printerName) const {
+  return directory_ + "/" + std::string(printerName);
+}
+
+bool DirSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
+  printers.clear();
+  struct stat st {};
+  if (::stat(directory_.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+
+  const std::string listPath = directory_ + "/printers";
+  if (::stat(listPath.c_str(), &st) != 0) {
+    if (errno != ENOENT) return false;
+    for (const std::string& name : DefaultVirtualEmbosserNames()) {
+      printers.push_back({name, PrinterFolder(name)});
+    }
+    return true;
+  }
+  std::ifstream in(listPath, std::ios::binary);
+  if (!in) return false;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::size_t tab = line.find('\t');
+    std::string name = line.substr(0, tab);
+    std::string port = tab == std::string::npos ? std::string() : line.substr(tab + 1);
+    // A name that cannot name a folder, or a port that is not text, is left out.
+    if (!IsUsablePrinterName(name) || !IsValidUtf8(port)) continue;
+    printers.push_back({std::move(name), std::move(port)});
+  }
+  return !in.bad();
+}
+
+std::unique_ptr<PrinterConnection> DirSpooler::Open(std::string_view printerName) {
+  std::vector<PrinterInfo> printers;
+  if (!EnumeratePrinters(printers)) return nullptr;
+  for (const PrinterInfo& p : printers) {
+    if (p.name == printerName) return std::make_unique<DirJob>(PrinterFolder(printerName));
+  }
+  return nullptr;
+}
+
+}  // namespace platform

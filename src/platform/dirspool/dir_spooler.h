@@ -1,0 +1,36 @@
+// Virtual embossers: printers that are folders. `--spooler dir:DIRECTORY` lists the
+// printers of DIRECTORY/printers (one "NAME<TAB>PORT" a line) or, without that file, one
+// virtual embosser per model. Each job becomes a new file in DIRECTORY/<printer name>/,
+// which appears complete or not at all.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/spooler.h"
+
+namespace platform {
+
+class DirSpooler : public Spooler {
+ public:
+  explicit DirSpooler(std::string directory) : directory_(std::move(directory)) {}
+
+  bool EnumeratePrinters(std::vector<PrinterInfo>& printers) override;
+  std::unique_ptr<PrinterConnection> Open(std::string_view printerName) override;
+
+  const std::string& Directory() const { return directory_; }
+  // The folder that receives the jobs of a printer.
+  std::string PrinterFolder(std::string_view printerName) const;
+
+ private:
+  std::string directory_;
+};
+
+// The virtual embossers offered when DIRECTORY/printers does not exist: one per model.
+std::vector<std::string> DefaultVirtualEmbosserNames();
+
+// True when a printer name can name a folder: valid UTF-8, no "/" or control
+// characters, not "." or "..", at most 255 bytes.
+bool IsUsablePrinterName(std::string_view name);
+
+}  // namespace platform

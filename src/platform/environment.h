@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class Environment {
+ public:
+  virtual ~Environment() = default;
+  // Full path of the settings file `fileName`: beside the executable when that folder can
+  // be written or the file already lies there, else in the user's configuration folder;
+  // an explicit path given at start overrides both.
+  virtual std::string SettingsFilePath(std::string_view fileName) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,140 @@
+// POSIX implementation of the file operations.
+#include "platform/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  int release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+
+ private:
+  int fd_;
+};
+
+// Reads up to `count` bytes; false on a read error.
+bool ReadUpTo(int fd, std::size_t count, std::vector<std::uint8_t>& out) {
+  out.clear();
+  out.resize(count);
+  std::size_t got = 0;
+  while (got < count) {
+    const ssize_t n = ::read(fd, out.data() + got, count - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      out.clear();
+      return false;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  out.resize(got);
+  return true;
+}
+
+bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool IsRegularOrMissing(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return errno == ENOENT;
+  return S_ISREG(st.st_mode);
+}
+
+// Opens a regular file for reading; -1 for anything else. Opening does not wait, so a
+// named pipe chosen by mistake cannot hang the program.
+int OpenRegularFile(const std::string& path) {
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.get() < 0) return -1;
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+  const int flags = ::fcntl(fd.get(), F_GETFL);
+  if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return -1;
+  return fd.release();
+}
+
+}  // namespace
+
+ReadStatus ReadWholeFile(const std::string& path, std::size_t limit,
+                         std::vector<std::uint8_t>& bytes) {
+  bytes.clear();
+  Fd fd(OpenRegularFile(path));
+  if (fd.get() < 0) return ReadStatus::kCannotOpen;
+  // One byte more than the limit tells a file of `limit` bytes from a shorter one.
+  if (!ReadUpTo(fd.get(), limit, bytes)) return ReadStatus::kCannotOpen;
+  if (bytes.size() >= limit) {
+    bytes.clear();
+    bytes.shrink_to_fit();
+    return ReadStatus::kTooLarge;
+  }
+  return ReadStatus::kOk;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path,
+                                                        std::size_t count) {
+  Fd fd(OpenRegularFile(path));
+  if (fd.get() < 0) return std::nullopt;
+  std::vector<std::uint8_t> bytes;
+  if (!ReadUpTo(fd.get(), count, bytes)) return std::nullopt;
+  return bytes;
+}
+
+bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  // Write through a symbolic link to the file it names.
+  std::string target = path;
+  char resolved[PATH_MAX];
+  if (::realpath(path.c_str(), resolved) != nullptr) target = resolved;
+  if (target.empty() || !IsRegularOrMissing(target)) return false;
+
+  struct stat old {};
+  const bool existed = ::stat(target.c_str(), &old) == 0;
+
+  std::string temp = target + ".XXXXXX";
+  Fd fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) {
+    // The folder cannot take a temporary file: replace the content in place, in one write.
+    Fd in(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    return in.get() >= 0 && WriteAll(in.get(), bytes);
+  }
+  const mode_t mode = existed ? (old.st_mode & 07777) : (0666 & ~[] {
+    const mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+  }());
+  bool ok = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+  ok = (::close(fd.release()) == 0) && ok;
+  if (ok && ::rename(temp.c_str(), target.c_str()) == 0) return true;
+  ::unlink(temp.c_str());
+  return false;
+}
+
+}  // namespace platform

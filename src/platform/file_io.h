@@ -1,0 +1,28 @@
+// Whole-file reads and atomic replacement.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum class ReadStatus { kOk, kCannotOpen, kTooLarge };
+
+// Reads the file's bytes into `bytes`: kTooLarge (and `bytes` empty) when the file holds
+// `limit` bytes or more; kCannotOpen when it cannot be opened for reading.
+ReadStatus ReadWholeFile(const std::string& path, std::size_t limit,
+                         std::vector<std::uint8_t>& bytes);
+
+// The first `count` bytes of the file, fewer when it is shorter; nothing when it cannot
+// be opened for reading.
+std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path,
+                                                        std::size_t count);
+
+// Replaces the file's content with `bytes` so that a crash leaves either the old or the
+// new content: a temporary file beside it, then a rename. False when nothing was written.
+bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+}  // namespace platform

@@ -1,0 +1,65 @@
+#include "platform/memory/memory_spooler.h"
+
+namespace platform {
+
+class MemoryConnection : public PrinterConnection {
+ public:
+  MemoryConnection(MemorySpooler& spooler, std::string printer)
+      : spooler_(spooler), printer_(std::move(printer)) {}
+  ~MemoryConnection() override { Close(); }
+
+  bool StartDocument(std::string_view documentName) override {
+    if (spooler_.failStart_) return false;
+    job_ = spooler_.jobs_.size();
+    spooler_.jobs_.push_back({printer_, std::string(documentName), {}, 0, false, false, false});
+    return true;
+  }
+
+  bool Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) override {
+    *written = 0;
+    if (job_ == kNone) return false;
+    MemoryJob& job = spooler_.jobs_[job_];
+    ++job.writeCalls;
+    if (spooler_.failWriteAt_ != 0 && job.writeCalls >= spooler_.failWriteAt_) return false;
+    job.bytes.insert(job.bytes.end(), data, data + size);
+    *written = size;
+    return true;
+  }
+
+  bool EndDocument() override {
+    if (job_ == kNone) return false;
+    if (spooler_.failEnd_) return false;
+    spooler_.jobs_[job_].ended = true;
+    return true;
+  }
+
+  void AbortDocument() override {
+    if (job_ != kNone) spooler_.jobs_[job_].aborted = true;
+  }
+
+  void Close() override {
+    if (job_ != kNone) spooler_.jobs_[job_].closed = true;
+  }
+
+ private:
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  MemorySpooler& spooler_;
+  std::string printer_;
+  std::size_t job_ = kNone;
+};
+
+bool MemorySpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
+  ++enumerations_;
+  if (failEnumeration_) return false;
+  printers = printers_;
+  return true;
+}
+
+std::unique_ptr<PrinterConnection> MemorySpooler::Open(std::string_view printerName) {
+  for (const PrinterInfo& p : printers_) {
+    if (p.name == printerName) return std::make_unique<MemoryConnection>(*this, p.name);
+  }
+  return nullptr;
+}
+
+}  // namespace platform

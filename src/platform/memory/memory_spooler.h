@@ -1,0 +1,51 @@
+// A spooler in memory: a list of printers, the jobs they received, and failures on demand.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/spooler.h"
+
+namespace platform {
+
+struct MemoryJob {
+  std::string printer;
+  std::string documentName;
+  std::vector<std::uint8_t> bytes;
+  std::size_t writeCalls = 0;
+  bool ended = false;    // EndDocument succeeded
+  bool aborted = false;  // AbortDocument was called
+  bool closed = false;
+};
+
+class MemorySpooler : public Spooler {
+ public:
+  bool EnumeratePrinters(std::vector<PrinterInfo>& printers) override;
+  std::unique_ptr<PrinterConnection> Open(std::string_view printerName) override;
+
+  void AddPrinter(std::string name, std::string port) {
+    printers_.push_back({std::move(name), std::move(port)});
+  }
+  std::vector<PrinterInfo>& Printers() { return printers_; }
+  void FailEnumeration(bool fail) { failEnumeration_ = fail; }
+  void FailStartDocument(bool fail) { failStart_ = fail; }
+  // The write call with this number (1 for the first) and every later one fails.
+  void FailWriteAt(std::size_t call) { failWriteAt_ = call; }
+  void FailEndDocument(bool fail) { failEnd_ = fail; }
+
+  const std::vector<MemoryJob>& Jobs() const { return jobs_; }
+  std::size_t EnumerationCount() const { return enumerations_; }
+
+ private:
+  friend class MemoryConnection;
+  std::vector<PrinterInfo> printers_;
+  std::vector<MemoryJob> jobs_;
+  bool failEnumeration_ = false;
+  bool failStart_ = false;
+  bool failEnd_ = false;
+  std::size_t failWriteAt_ = 0;
+  std::size_t enumerations_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+// The services a dialog reaches through the platform layer.
+#pragma once
+
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/environment.h"
+#include "platform/file_chooser.h"
+#include "platform/message_pump.h"
+#include "platform/shell.h"
+#include "platform/spooler.h"
+#include "platform/window_system.h"
+
+namespace platform {
+
+struct Platform {
+  WindowSystem& windows;
+  Clipboard& clipboard;
+  Spooler& spooler;
+  FileChooser& fileChooser;
+  Shell& shell;
+  Clock& clock;
+  MessagePump& pump;
+  Environment& environment;
+};
+
+}  // namespace platform

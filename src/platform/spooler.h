@@ -1,0 +1,43 @@
+// The operating system's print spooler, as the print job and the printer list see it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+struct PrinterInfo {
+  std::string name;  // UTF-8
+  std::string port;  // connection location as the spooler reports it
+};
+
+// One opened printer.
+class PrinterConnection {
+ public:
+  virtual ~PrinterConnection() = default;
+  // Starts a raw document; false when the spooler refuses it.
+  virtual bool StartDocument(std::string_view documentName) = 0;
+  // Writes bytes to the document; `written` receives how many were accepted. False on
+  // failure.
+  virtual bool Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) = 0;
+  // Completes the document; false when it could not be delivered.
+  virtual bool EndDocument() = 0;
+  // Gives the document up: nothing of it is printed.
+  virtual void AbortDocument() = 0;
+  // Releases the printer. The destructor closes too.
+  virtual void Close() = 0;
+};
+
+class Spooler {
+ public:
+  virtual ~Spooler() = default;
+  // All installed printers in the spooler's order. False when the spooler cannot be asked.
+  virtual bool EnumeratePrinters(std::vector<PrinterInfo>& printers) = 0;
+  // Opens the printer of that exact name; nullptr when it cannot be opened.
+  virtual std::unique_ptr<PrinterConnection> Open(std::string_view printerName) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,51 @@
+// The sides radios, the graphics box and the page-break box follow the model and the
+// document.
+#include "app/varnel_dlg.h"
+#include "printers/models.h"
+
+void CVarnelDlg::ApplySidesRule() {
+  const bool eighteen = m_nDocLinesPerPage == 18;
+  const bool doubleCase = printers::IsDoubleSidedModel(m_strModel) && eighteen;
+  const bool frontBackCase = !doubleCase && eighteen && m_strModel != printers::kTen100 &&
+                             m_strModel != printers::kTen10 && m_strModel != printers::kNabccDbl;
+
+  m_btnSingle.EnableWindow(true);
+  m_btnSingle.ShowWindow(true);
+  m_stcSingleKey.ShowWindow(true);
+
+  auto offer = [](platform::Button& radio, platform::Static& key, bool on) {
+    radio.ShowWindow(on);
+    radio.EnableWindow(on);
+    key.ShowWindow(on);
+  };
+  offer(m_btnDouble, m_stcDoubleKey, doubleCase);
+  offer(m_btnFront, m_stcFrontKey, frontBackCase);
+  offer(m_btnBack, m_stcBackKey, frontBackCase);
+
+  if (doubleCase) {
+    SelectSides(1022, 3);
+  } else {
+    SelectSides(1021, 0);
+  }
+}
+
+void CVarnelDlg::ApplyGraphicsRule() {
+  const bool printable = m_bDocHasGraphics == 1 && printers::IsGraphicsModel(m_strModel);
+  const bool switchable = printable && (m_strFileExt == "BES" || m_strFileExt == "bes");
+  m_chkGraphics.EnableWindow(switchable);
+  m_stcGraphicsKey.EnableWindow(switchable);
+  m_chkGraphics.SetCheck(printable ? 1 : 0);
+  m_bGraphics = printable ? 1 : 0;
+}
+
+void CVarnelDlg::ApplyPageBreakRule() {
+  if (printers::IsForcedPageBreakModel(m_strModel)) {
+    m_chkPageBreak.EnableWindow(false);
+    m_stcPageBreakKey.EnableWindow(false);
+    m_chkPageBreak.SetCheck(1);
+    m_bPageBreak = 1;
+  } else {
+    m_chkPageBreak.EnableWindow(true);
+    m_stcPageBreakKey.EnableWindow(true);
+  }
+}

@@ -1,0 +1,85 @@
+#include "speech/sentences.h"
+
+#include "app/varnel_dlg.h"
+
+namespace speech {
+
+std::string PrinterSentence(std::string_view printerName, std::string_view port) {
+  std::string s = "いんさつする　てんじプリンタわ   ";
+  s += printerName;
+  s += "　です　　";
+  s += "せつぞくばしょわ　";
+  s += port;
+  s += "　です";
+  return s;
+}
+
+std::string FileSentence(std::string_view path, int charsPerLine, int linesPerPage, int pages,
+                         std::string_view graphicsInfo) {
+  std::string s = "いんさつするファイルわ　";
+  s += path;
+  s += "　です　　";
+  s += "一ページわ　";
+  s += std::to_string(charsPerLine);
+  s += "ます　";
+  s += std::to_string(linesPerPage);
+  s += "ぎょう　";
+  s += std::to_string(pages);
+  s += "ページ　";
+  if (graphicsInfo == "図形あり") {
+    s += "ずけいが　あります";
+  } else if (graphicsInfo == "図形のみ") {
+    s += "ずけい　のみです";
+  } else {
+    s += "ずけいわ　ありません";
+  }
+  return s;
+}
+
+std::string RangeSentence(int startPage, int endPage, int sides) {
+  std::string s = "いんさつする　はんいわ　";
+  s += std::to_string(startPage);
+  s += "ページから　";
+  s += std::to_string(endPage);
+  s += "ページまでの　";
+  switch (sides) {
+    case 0:
+      s += "全ページ　かためん　いんさつ　です";
+      break;
+    case 1:
+      s += "おもてめん　きすうページです";
+      break;
+    case 2:
+      s += "うらめん　ぐうすうぺーじです";
+      break;
+    default:
+      s += "全ページ　りょーめん　いんさつ　です";
+      break;
+  }
+  return s;
+}
+
+std::string OptionsSentence(int graphics, int pageBreak) {
+  std::string s = graphics == 1 ? "図形出力　チェックあり　" : "図形出力　チェックなし　";
+  s += pageBreak == 1 ? "改ページ出力　チェックあり" : "改ページ出力　チェックなし";
+  return s;
+}
+
+}  // namespace speech
+
+std::string CVarnelDlg::PrinterSentence() const {
+  return speech::PrinterSentence(m_strPrinterName, m_strPort);
+}
+
+std::string CVarnelDlg::FileSentence() const {
+  return speech::FileSentence(m_strFilePath, m_nDocCharsPerLine, m_nDocLinesPerPage,
+                              m_nDocPageCount, m_strGraphicsInfo);
+}
+
+std::string CVarnelDlg::RangeSentence() const {
+  return speech::RangeSentence(m_nStartPage, m_nEndPage, m_nSides);
+}
+
+std::string CVarnelDlg::OptionsSentence() const {
+  return speech::OptionsSentence(m_bGraphics, m_bPageBreak);
+}

@@ -1,0 +1,110 @@
+// The hidden buttons' handlers: focus moves, spoken read-backs and option switches.
+#include "app/varnel_dlg.h"
+#include "speech/sentences.h"
+
+namespace {
+
+bool IsAnyOf(const std::string& model, std::initializer_list<std::string_view> models) {
+  for (std::string_view m : models) {
+    if (model == m) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void CVarnelDlg::OnKeyPrinter() {
+  Say(m_strPrinterName.empty() ? std::string(speech::kNoPrinter) : PrinterSentence());
+}
+
+void CVarnelDlg::OnKeyPrinterName() { m_cboPrinter.SetFocus(); }
+
+void CVarnelDlg::OnKeyFile() {
+  Say(m_strFilePath.empty() ? std::string(speech::kNoFile) : FileSentence());
+}
+
+void CVarnelDlg::OnKeyBrowse() {
+  m_btnBrowse.SetFocus();
+  OnBrowse();
+}
+
+void CVarnelDlg::OnKeyRange() {
+  UpdateData(true);
+  Say(m_strFilePath.empty() ? std::string(speech::kNoFile) : RangeSentence());
+}
+
+void CVarnelDlg::OnKeyStartPage() { m_edtStartPage.SetFocus(); }
+void CVarnelDlg::OnKeyEndPage() { m_edtEndPage.SetFocus(); }
+void CVarnelDlg::OnKeyCopies() { m_edtCopies.SetFocus(); }
+
+void CVarnelDlg::OnKeyOptions() { Say(OptionsSentence()); }
+
+void CVarnelDlg::OnKeySingle() {
+  SelectSides(1021, 0);
+  Say(speech::kSingleSet);
+}
+
+void CVarnelDlg::OnKeyFront() {
+  if (IsAnyOf(m_strModel, {"TEN-100", "TEN-10", "NABCC-DBL"})) {
+    Say(speech::kPrinterNoPerSide);
+  } else if (m_nDocLinesPerPage == 18) {
+    SelectSides(1012, 1);
+    Say(speech::kFrontSet);
+  } else {
+    Say(speech::kFileNoPerSide);
+  }
+}
+
+void CVarnelDlg::OnKeyBack() {
+  if (IsAnyOf(m_strModel, {"TEN-100", "TEN-10", "NABCC-DBL"})) {
+    Say(speech::kPrinterNoPerSide);
+  } else if (m_nDocLinesPerPage == 18) {
+    SelectSides(1013, 2);
+    Say(speech::kBackSet);
+  } else {
+    Say(speech::kFileNoPerSide);
+  }
+}
+
+void CVarnelDlg::OnKeyDouble() {
+  if (IsAnyOf(m_strModel, {"TEN-10", "NABCC-SGL"})) {
+    Say(speech::kPrinterNoDouble);
+  } else if (m_nDocLinesPerPage == 18) {
+    SelectSides(1022, 3);
+    Say(speech::kDoubleSet);
+  } else {
+    Say(speech::kFileNoDouble);
+  }
+}
+
+void CVarnelDlg::OnKeyGraphics() {
+  if (IsAnyOf(m_strModel, {"NABCC-SGL", "NABCC-DBL"})) {
+    Say(speech::kPrinterNoGraphics);
+  } else if (m_strGraphicsInfo == "図形のみ") {
+    Say(speech::kEdelGraphicsFixed);
+  } else if (m_strGraphicsInfo == "図形なし" || m_strGraphicsInfo.empty()) {
+    Say(speech::kNoGraphicsData);
+  } else if (m_bGraphics == 1) {
+    m_chkGraphics.SetCheck(0);
+    m_bGraphics = 0;
+    Say(speech::kGraphicsOff);
+  } else {
+    m_chkGraphics.SetCheck(1);
+    m_bGraphics = 1;
+    Say(speech::kGraphicsOn);
+  }
+}
+
+void CVarnelDlg::OnKeyPageBreak() {
+  if (IsAnyOf(m_strModel, {"TEN-100", "TEN-10"})) {
+    Say(speech::kPageBreakRequired);
+  } else if (m_bPageBreak == 1) {
+    m_chkPageBreak.SetCheck(0);
+    m_bPageBreak = 0;
+    Say(speech::kPageBreakOff);
+  } else {
+    m_chkPageBreak.SetCheck(1);
+    m_bPageBreak = 1;
+    Say(speech::kPageBreakOn);
+  }
+}

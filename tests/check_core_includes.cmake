@@ -1,0 +1,22 @@
+# Fails when a file of the core, or a header it includes from the source tree, names a
+# toolkit or spooler header.
+set(bad "")
+file(GLOB_RECURSE headers "${ROOT}/src/app/*.h" "${ROOT}/src/speech/*.h" "${ROOT}/src/document/*.h"
+     "${ROOT}/src/print/*.h" "${ROOT}/src/printers/*.h" "${ROOT}/src/res/*.h")
+file(GLOB platform_headers "${ROOT}/src/platform/*.h")
+list(APPEND headers ${platform_headers})
+separate_arguments(sources NATIVE_COMMAND "${SOURCES}")
+foreach(f ${sources} ${headers})
+  file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*<(wx|cups)/")
+  if(hits)
+    list(APPEND bad "${f}: ${hits}")
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "core files include toolkit or spooler headers:\n${bad}")
+endif()
+list(LENGTH sources n)
+if(n LESS 10)
+  message(FATAL_ERROR "the list of core sources is missing (${n} files)")
+endif()
+message(STATUS "${n} core sources checked")

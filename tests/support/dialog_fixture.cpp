@@ -1,0 +1,88 @@
+#include "support/dialog_fixture.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "res/resource.h"
+
+namespace test {
+
+TempDir::TempDir() {
+  std::random_device rd;
+  for (;;) {
+    path_ = std::filesystem::temp_directory_path() /
+            ("varnel-test-" + std::to_string(rd()) + std::to_string(rd()));
+    if (std::filesystem::create_directory(path_)) break;
+  }
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempDir::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+  const std::string p = File(name);
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return p;
+}
+
+std::string TempDir::Write(const std::string& name, const std::string& bytes) const {
+  return Write(name, Bytes(bytes));
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::uint8_t> Bytes(std::string_view text) {
+  return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+  std::string out;
+  char buf[4];
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    std::snprintf(buf, sizeof buf, "%02X", bytes[i]);
+    out += buf;
+    out += (i % 16 == 15) ? '\n' : ' ';
+  }
+  return out;
+}
+
+DialogTest::DialogTest()
+    : settingsPath_(dir_.File("Varnel.ini")),
+      environment_(std::make_unique<platform::FixedEnvironment>(settingsPath_)),
+      platform_(std::make_unique<platform::Platform>(platform::Platform{
+          windows_, clipboard_, spooler_, files_, shell_, clock_, pump_, *environment_})) {}
+
+DialogTest::~DialogTest() {
+  if (dlg_) dlg_->DestroyWindow();
+}
+
+void DialogTest::Start() {
+  dlg_ = std::make_unique<CVarnelDlg>(*platform_);
+  dlg_->SetMainWindowRole();
+  ASSERT_TRUE(dlg_->CreateModeless(nullptr));
+}
+
+platform::HeadlessHost& DialogTest::host() {
+  return *windows_.Find(res::kIddVarnel);
+}
+
+void DialogTest::Browse(const std::string& path) {
+  files_.Answer(path);
+  host().Click(res::kIdcBrowse);
+}
+
+std::vector<std::string> DialogTest::Messages() const {
+  std::vector<std::string> texts;
+  for (const auto& box : windows_.MessageBoxes()) texts.push_back(box.text);
+  return texts;
+}
+
+}  // namespace test

@@ -1,0 +1,71 @@
+// The main dialog on the headless host with services that record what happens.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/varnel_dlg.h"
+#include "platform/headless/headless_host.h"
+#include "platform/headless/headless_window_system.h"
+#include "platform/headless/scripted_services.h"
+#include "platform/memory/memory_clipboard.h"
+#include "platform/memory/memory_spooler.h"
+
+namespace test {
+
+// A folder of its own for each test, removed afterwards.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // Writes `bytes` to `name` and returns its path.
+  std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+  std::string Write(const std::string& name, const std::string& bytes) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path);
+std::vector<std::uint8_t> Bytes(std::string_view text);
+// Bytes as hex, 16 to a line, for failure messages.
+std::string Hex(const std::vector<std::uint8_t>& bytes);
+
+class DialogTest : public ::testing::Test {
+ protected:
+  DialogTest();
+  ~DialogTest() override;
+
+  // Starts the main dialog: OnInitDialog runs with the printers and settings file given.
+  void Start();
+  platform::HeadlessHost& host();
+  CVarnelDlg& dlg() { return *dlg_; }
+  // Chooses a file through the Browse button.
+  void Browse(const std::string& path);
+  // Message box texts shown so far.
+  std::vector<std::string> Messages() const;
+
+  TempDir dir_;
+  std::string settingsPath_;
+  platform::HeadlessWindowSystem windows_;
+  platform::MemoryClipboard clipboard_;
+  platform::MemorySpooler spooler_;
+  platform::ScriptedFileChooser files_;
+  platform::RecordingShell shell_;
+  platform::RecordingClock clock_;
+  platform::ScriptedPump pump_;
+  std::unique_ptr<platform::FixedEnvironment> environment_;
+  std::unique_ptr<platform::Platform> platform_;
+  std::unique_ptr<CVarnelDlg> dlg_;
+};
+
+}  // namespace test
