@@ -121,6 +121,12 @@ class CVarnelDlg : public platform::Dialog {
   void SelectSides(int checkedId, int sides);
   // Runs an Announcement of `text`.
   void Say(std::string_view text);
+  // Eighteen blank lines, and a form feed when page breaks are on.
+  void WriteBlankPage();
+  // Sends every copy and page of the job; false when the spooler failed.
+  void SendJob(CProgressDlg& progress);
+  // Ends a job whose bytes could not all be delivered.
+  void FailJob(CProgressDlg& progress);
   // The shared part of the three numeric edits' change handlers.
   void CheckNumericEdit(platform::Edit& edit, int& value, const std::string& resetText,
                         int resetValue);
@@ -200,6 +206,6 @@ class CVarnelDlg : public platform::Dialog {
 
   // A spooler write or the end of the document failed during the running job.
   bool m_bJobFailed = false;
-  // The progress window of the running job, for the job's events; nullptr outside a job.
-  CProgressDlg* m_pProgress = nullptr;
+  // The port of the running job is a slow parallel port that needs a pause after each byte.
+  bool m_bThrottlePort = false;
 };

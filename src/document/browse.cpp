@@ -1,0 +1,89 @@
+// Choosing the file to print: the open-file dialog, the reader for the extension, then
+// the file information, the option rules, and the range and copies reset.
+#include <string_view>
+
+#include "app/varnel_dlg.h"
+
+namespace {
+
+constexpr std::string_view kTitle = "印刷ファイル";
+constexpr std::string_view kFilter =
+    "点字データ(*.BSE *.BES *.NAB *.EDL)|*.BSE;*.BES;*.NAB;*.EDL|ＢＡＳＥデータ(*.BSE)|*.BSE|"
+    "Win-BESデータ(*.BES)|*.BES|コータクン・データ(*.NAB)|*.NAB|エーデル・データ(*.EDL)|*.EDL|"
+    "全てのファイル(*.*)|*.*||";
+
+enum class Reader { kBaseNab, kWinBes, kEdel, kRefused };
+
+// Letter case counts: "Bse" is refused.
+Reader ReaderFor(const std::string& ext) {
+  if (ext == "bse" || ext == "BSE" || ext == "nab" || ext == "NAB") return Reader::kBaseNab;
+  if (ext == "bes" || ext == "BES") return Reader::kWinBes;
+  if (ext == "edl" || ext == "EDL") return Reader::kEdel;
+  return Reader::kRefused;
+}
+
+// The extension of the file name, without the dot; empty when it has none.
+std::string ExtensionOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+  const std::size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || dot < name) return {};
+  return path.substr(dot + 1);
+}
+
+}  // namespace
+
+void CVarnelDlg::OnBrowse() {
+  const std::optional<std::string> chosen =
+      Services().fileChooser.ChooseFileToOpen(kTitle, kFilter);
+  if (!chosen) return;
+  m_strFilePath = *chosen;
+  m_strFileExt = ExtensionOf(m_strFilePath);
+
+  m_bDocHasGraphics = 0;
+  m_arrPageGraphics.clear();
+  m_arrLines.clear();
+
+  switch (ReaderFor(m_strFileExt)) {
+    case Reader::kBaseNab:
+      ReadBaseNab();
+      break;
+    case Reader::kWinBes:
+      ReadWinBes();
+      break;
+    case Reader::kEdel:
+      ReadEdel();
+      m_nDocPageCount = 1;
+      m_nDocLinesPerPage = 0;
+      m_nDocCharsPerLine = 0;
+      break;
+    case Reader::kRefused:
+      MessageBox("この形式のファイルは開けません", "Varnel", platform::kMbOk | platform::kMbIconStop);
+      return;
+  }
+
+  m_edtFileName.SetWindowText(m_strFilePath);
+  m_nCharsPerLine = m_nDocCharsPerLine;
+  m_nLinesPerPage = m_nDocLinesPerPage;
+  m_nPageCount = m_nDocPageCount;
+  m_nSides = 0;
+  if (m_bDocHasGraphics == 1 && (m_strFileExt == "bes" || m_strFileExt == "BES")) {
+    m_strGraphicsInfo = "図形あり";
+  } else if (m_bDocHasGraphics == 1 && (m_strFileExt == "edl" || m_strFileExt == "EDL")) {
+    m_strGraphicsInfo = "図形のみ";
+  } else {
+    m_strGraphicsInfo = "図形なし";
+  }
+  UpdateData(false);
+
+  ApplySidesRule();
+  ApplyGraphicsRule();
+  ApplyPageBreakRule();
+
+  m_edtStartPage.SetWindowText("1");
+  m_nStartPage = 1;
+  m_edtEndPage.SetWindowText(std::to_string(m_nDocPageCount));
+  m_nEndPage = m_nDocPageCount;
+  m_edtCopies.SetWindowText("1");
+  m_nCopies = 1;
+}

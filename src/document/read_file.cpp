@@ -1,0 +1,33 @@
+// The steps every reader shares: reading the file whole, and header digits.
+#include "app/varnel_dlg.h"
+#include "document/braille_document.h"
+#include "platform/file_io.h"
+
+namespace {
+
+// A file of this many bytes or more is not read.
+constexpr std::size_t kMaxFileSize = 1'000'000;
+
+}  // namespace
+
+bool CVarnelDlg::ReadFileBytes(std::vector<std::uint8_t>& bytes) {
+  switch (platform::ReadWholeFile(m_strFilePath, kMaxFileSize, bytes)) {
+    case platform::ReadStatus::kOk:
+      return true;
+    case platform::ReadStatus::kCannotOpen:
+      MessageBox(m_strFilePath + "\n\nファイルのオープンに失敗しました。", "Varnel",
+                 platform::kMbOk);
+      return false;
+    case platform::ReadStatus::kTooLarge:
+      MessageBox("サイズが１Ｍ バイト 以上の大きいファイルは開けません。", "Varnel",
+                 platform::kMbOk);
+      return false;
+  }
+  return false;
+}
+
+int CVarnelDlg::DigitValue(std::uint8_t byte) { return document::DigitValue(byte); }
+
+std::uint8_t CVarnelDlg::BesCellToAscii(std::uint8_t byte) {
+  return document::BesCellToAscii(byte);
+}
