@@ -70,6 +70,12 @@ void DialogTest::Start() {
   ASSERT_TRUE(dlg_->CreateModeless(nullptr));
 }
 
+void DialogTest::DestroyAndRestart() {
+  if (dlg_) dlg_->DestroyWindow();
+  dlg_.reset();
+  Start();
+}
+
 platform::HeadlessHost& DialogTest::host() {
   return *windows_.Find(res::kIddVarnel);
 }

@@ -1,6 +1,7 @@
 // The main dialog on the headless host with services that record what happens.
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -47,6 +48,8 @@ class DialogTest : public ::testing::Test {
 
   // Starts the main dialog: OnInitDialog runs with the printers and settings file given.
   void Start();
+  // Ends the running dialog through its close box and starts a new one.
+  void DestroyAndRestart();
   platform::HeadlessHost& host();
   CVarnelDlg& dlg() { return *dlg_; }
   // Chooses a file through the Browse button.

@@ -1,0 +1,132 @@
+// The sides radios, the graphics box and the page-break box for each model and document.
+#include "support/dialog_fixture.h"
+
+namespace test {
+namespace {
+
+struct SidesCase {
+  const char* printer;
+  int linesPerPage;
+  bool doubleShown;
+  bool frontBackShown;
+  int sides;
+};
+
+class SidesRuleTest : public DialogTest, public ::testing::WithParamInterface<SidesCase> {};
+
+TEST_P(SidesRuleTest, OffersTheSidesTheModelAndDocumentAllow) {
+  const SidesCase& c = GetParam();
+  spooler_.AddPrinter(c.printer, "USB001");
+  Start();
+  std::string file(514, ' ');
+  file.replace(508, 4, "32" + std::string(c.linesPerPage < 10 ? "0" : "") +
+                           std::to_string(c.linesPerPage));
+  file += "A\n";
+  Browse(dir_.Write("doc.BSE", file));
+  ASSERT_EQ(dlg().m_nDocLinesPerPage, c.linesPerPage);
+
+  EXPECT_TRUE(host().IsControlVisible(1021));
+  EXPECT_TRUE(host().IsControlEnabled(1021));
+  EXPECT_TRUE(host().IsControlVisible(1049));
+  for (int id : {1022, 1050}) EXPECT_EQ(host().IsControlVisible(id), c.doubleShown) << id;
+  EXPECT_EQ(host().IsControlEnabled(1022), c.doubleShown);
+  for (int id : {1012, 1013, 1051, 1052}) {
+    EXPECT_EQ(host().IsControlVisible(id), c.frontBackShown) << id;
+  }
+  EXPECT_EQ(host().IsControlEnabled(1012), c.frontBackShown);
+  EXPECT_EQ(dlg().m_nSides, c.sides);
+  EXPECT_EQ(host().GetCheck(1022), c.sides == 3 ? 1 : 0);
+  EXPECT_EQ(host().GetCheck(1021), c.sides == 0 ? 1 : 0);
+  EXPECT_EQ(host().GetCheck(1012) + host().GetCheck(1013), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, SidesRuleTest,
+    ::testing::Values(SidesCase{"TEN-100", 18, true, false, 3},
+                      SidesCase{"TEN-10", 18, false, false, 0},
+                      SidesCase{"点字 両面", 18, true, false, 3},
+                      SidesCase{"点字 両面", 22, false, false, 0},
+                      SidesCase{"ESA721", 18, false, true, 0},
+                      SidesCase{"ESA721 New", 18, false, true, 0},
+                      SidesCase{"点字 片面", 18, false, true, 0},
+                      SidesCase{"TEN-100", 17, false, false, 0},
+                      SidesCase{"ESA721", 19, false, false, 0}));
+
+TEST_F(DialogTest, BeforeAnyDocumentEveryModelOffersSingleSidedOnly) {
+  spooler_.AddPrinter("TEN-100", "USB001");
+  Start();
+  EXPECT_FALSE(host().IsControlVisible(1022));
+  EXPECT_FALSE(host().IsControlVisible(1012));
+  EXPECT_EQ(host().GetCheck(1021), 1);
+}
+
+struct GraphicsCase {
+  const char* printer;
+  const char* file;
+  bool enabled;
+  int checked;
+};
+
+class GraphicsRuleTest : public DialogTest, public ::testing::WithParamInterface<GraphicsCase> {};
+
+std::string WinBesWithGraphics() {
+  std::string f(1024, ' ');
+  f.replace(0, 5, "%BET4");
+  f.replace(22, 4, "3318");
+  f.replace(31, 2, "0 ");
+  f[515] = 'G';
+  f += '\0';
+  const std::string content = "\xA1\x0A\x0C\x0D";
+  f += static_cast<char>(content.size() + 3);
+  f += '\0';
+  f += '\0';
+  f += content;
+  return f;
+}
+
+TEST_P(GraphicsRuleTest, GraphicsBoxFollowsModelExtensionAndGraphics) {
+  const GraphicsCase& c = GetParam();
+  spooler_.AddPrinter(c.printer, "USB001");
+  Start();
+  const std::string name = c.file;
+  std::string content;
+  if (name.ends_with(".BES")) content = WinBesWithGraphics();
+  if (name.ends_with(".EDL")) content = "EDEL\n1ABCD\r";
+  if (name.ends_with(".BSE")) content = std::string(514, ' ') + "A\n";
+  Browse(dir_.Write(name, content));
+  EXPECT_EQ(host().IsControlEnabled(1027), c.enabled);
+  EXPECT_EQ(host().IsControlEnabled(1053), c.enabled);
+  EXPECT_TRUE(host().IsControlVisible(1053));
+  EXPECT_EQ(host().GetCheck(1027), c.checked);
+  EXPECT_EQ(dlg().m_bGraphics, c.checked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, GraphicsRuleTest,
+                         ::testing::Values(GraphicsCase{"ESA721 New", "g.BES", true, 1},
+                                           GraphicsCase{"ESA721", "g.BES", false, 0},
+                                           GraphicsCase{"TEN-10", "d.EDL", false, 1},
+                                           GraphicsCase{"TEN-100", "d.EDL", false, 1},
+                                           GraphicsCase{"点字 両面", "g.BES", false, 0},
+                                           GraphicsCase{"TEN-10", "t.BSE", false, 0}));
+
+TEST_F(DialogTest, ForcedPageBreakModelsHoldTheBoxOnOthersLeaveItAlone) {
+  for (const char* name : {"TEN-100", "TEN-10", "ESA721 New", "ESA721", "点字 両面", "点字 片面"}) {
+    spooler_.AddPrinter(name, "USB001");
+  }
+  dir_.Write("Varnel.ini", std::vector<std::uint8_t>(1024, 0));  // preference off
+  Start();
+  for (const char* name : {"TEN-100", "TEN-10", "ESA721 New", "ESA721"}) {
+    host().Choose(1041, name);
+    EXPECT_FALSE(host().IsControlEnabled(1025)) << name;
+    EXPECT_FALSE(host().IsControlEnabled(1054)) << name;
+    EXPECT_EQ(host().GetCheck(1025), 1) << name;
+    EXPECT_EQ(dlg().m_bPageBreak, 1) << name;
+    EXPECT_EQ(dlg().m_bPageBreakSetting, 0) << name;
+  }
+  host().Choose(1041, "点字 片面");
+  EXPECT_TRUE(host().IsControlEnabled(1025));
+  EXPECT_TRUE(host().IsControlEnabled(1054));
+}
+
+}  // namespace
+}  // namespace test
