@@ -1,0 +1,246 @@
+// The hidden buttons' Alt keys, and Enter and Esc in the main dialog.
+#include "speech/sentences.h"
+#include "support/dialog_fixture.h"
+
+namespace test {
+namespace {
+
+using ::testing::ElementsAre;
+
+// An embosser name for each model.
+const std::map<std::string, std::string> kPrinterOf = {
+    {"TEN-100", "TEN-100 USB"},   {"TEN-10", "TEN-10 USB"},  {"NewESA721", "ESA721 New"},
+    {"ESA721", "ESA721 LPT"},     {"NABCC-DBL", "点字 両面"}, {"NABCC-SGL", "点字 片面"}};
+
+class ShortcutTest : public DialogTest {
+ protected:
+  void StartWith(const std::string& model) {
+    for (const auto& [m, name] : kPrinterOf) spooler_.AddPrinter(name, "USB001");
+    Start();
+    host().Choose(1041, kPrinterOf.at(model));
+    ASSERT_EQ(dlg().m_strModel, model);
+  }
+  void LoadBase(int linesPerPage, int lines = 40) {
+    std::string file(514, ' ');
+    file.replace(508, 4, "32" + std::string(linesPerPage < 10 ? "0" : "") + std::to_string(linesPerPage));
+    for (int i = 0; i < lines; ++i) file += "AB\n";
+    Browse(dir_.Write("doc.BSE", file));
+  }
+  int CheckedSides() {
+    int checked = 0;
+    for (int id : {1021, 1012, 1013, 1022}) checked += host().GetCheck(id);
+    return checked;
+  }
+};
+
+TEST_F(ShortcutTest, PrinterReadBack) {
+  Start();
+  host().PressAlt('1');
+  EXPECT_EQ(clipboard_.Text(), "てんじプリンタが　せんたく　されていません");
+  spooler_.AddPrinter("TEN-10 USB", "USB001");
+  DestroyAndRestart();
+  host().PressAlt('1');
+  EXPECT_EQ(clipboard_.Text(), speech::PrinterSentence("TEN-10 USB", "USB001"));
+}
+
+TEST_F(ShortcutTest, FileAndRangeReadBacks) {
+  StartWith("ESA721");
+  host().PressAlt('3');
+  EXPECT_EQ(clipboard_.Text(), "いんさつするファイルが　せんたく　されていません");
+  host().PressAlt('5');
+  EXPECT_EQ(clipboard_.Text(), "いんさつするファイルが　せんたく　されていません");
+
+  LoadBase(22, 22 * 4 + 1);  // 5 pages
+  host().PressAlt('3');
+  EXPECT_EQ(clipboard_.Text(), speech::FileSentence(dlg().m_strFilePath, 32, 22, 5, "図形なし"));
+  host().Type(1008, "3");
+  host().Type(1009, "4");
+  host().PressAlt('5');
+  EXPECT_EQ(clipboard_.Text(),
+            "いんさつする　はんいわ　3ページから　4ページまでの　全ページ　かためん　いんさつ　です");
+}
+
+TEST_F(ShortcutTest, FocusShortcutsMoveTheFocusSilently) {
+  StartWith("TEN-10");
+  const std::pair<char, int> keys[] = {{'2', 1041}, {'6', 1008}, {'7', 1009}, {'8', 1010}};
+  for (const auto& [key, id] : keys) {
+    host().PressAlt(key);
+    EXPECT_EQ(host().GetFocus(), id) << key;
+  }
+  EXPECT_TRUE(clipboard_.History().empty());
+}
+
+TEST_F(ShortcutTest, AltFourFocusesBrowseThenOpensTheFileDialogOnce) {
+  StartWith("TEN-10");
+  host().PressAlt('6');
+  host().PressAlt('4');
+  EXPECT_EQ(files_.Showings(), 1);
+  EXPECT_EQ(files_.LastTitle(), "印刷ファイル");
+  EXPECT_EQ(host().GetFocus(), 1002);
+}
+
+TEST_F(ShortcutTest, OptionsReadBackUsesTheMembersAsTheyAre) {
+  StartWith("NABCC-SGL");
+  host().PressAlt('9');
+  EXPECT_EQ(clipboard_.Text(), "図形出力　チェックなし　改ページ出力　チェックあり");
+}
+
+struct SidesCase {
+  std::string model;
+  int linesPerPage;
+  char key;
+  std::string sentence;  // what is said
+  int sides;             // m_nSides afterwards (-1: unchanged)
+};
+
+class SidesShortcutTest : public ShortcutTest, public ::testing::WithParamInterface<SidesCase> {};
+
+TEST_P(SidesShortcutTest, AcceptsOrRefusesForModelAndDocument) {
+  const SidesCase& c = GetParam();
+  StartWith(c.model);
+  LoadBase(c.linesPerPage);
+  const int before = dlg().m_nSides;
+  host().PressAlt(c.key);
+  EXPECT_EQ(clipboard_.Text(), c.sentence);
+  EXPECT_EQ(dlg().m_nSides, c.sides < 0 ? before : c.sides);
+  EXPECT_EQ(CheckedSides(), 1);
+  if (c.sides >= 0) {
+    const int radio[] = {1021, 1012, 1013, 1022};
+    EXPECT_EQ(host().GetCheck(radio[c.sides]), 1);
+  }
+  EXPECT_EQ(ReadBytes(settingsPath_)[767], 1);
+}
+
+const std::string kSingle(speech::kSingleSet), kFront(speech::kFrontSet), kBack(speech::kBackSet),
+    kDouble(speech::kDoubleSet), kPrinterPerSide(speech::kPrinterNoPerSide),
+    kFilePerSide(speech::kFileNoPerSide), kPrinterDouble(speech::kPrinterNoDouble),
+    kFileDouble(speech::kFileNoDouble);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SidesShortcutTest,
+    ::testing::Values(
+        SidesCase{"TEN-100", 18, 'S', kSingle, 0}, SidesCase{"NABCC-SGL", 22, 'S', kSingle, 0},
+        SidesCase{"TEN-100", 18, 'O', kPrinterPerSide, -1},
+        SidesCase{"TEN-10", 18, 'O', kPrinterPerSide, -1},
+        SidesCase{"NABCC-DBL", 18, 'U', kPrinterPerSide, -1},
+        SidesCase{"ESA721", 18, 'O', kFront, 1}, SidesCase{"NewESA721", 18, 'U', kBack, 2},
+        SidesCase{"NABCC-SGL", 18, 'U', kBack, 2}, SidesCase{"ESA721", 22, 'O', kFilePerSide, -1},
+        SidesCase{"NABCC-SGL", 24, 'U', kFilePerSide, -1},
+        SidesCase{"TEN-10", 18, 'W', kPrinterDouble, -1},
+        SidesCase{"NABCC-SGL", 18, 'W', kPrinterDouble, -1},
+        SidesCase{"TEN-100", 18, 'W', kDouble, 3}, SidesCase{"NABCC-DBL", 18, 'W', kDouble, 3},
+        // Accepted for a model that prints one side, though its radio is hidden.
+        SidesCase{"ESA721", 18, 'W', kDouble, 3},
+        SidesCase{"TEN-100", 22, 'W', kFileDouble, -1}));
+
+std::string WinBes(bool graphicsMark) {
+  std::string f(1024, ' ');
+  f.replace(0, 5, "%BET4");
+  f.replace(22, 4, "3318");
+  f.replace(31, 2, "0 ");
+  if (graphicsMark) f[515] = 'G';
+  f += '\0';
+  f += std::string("\x07\x00\x00\xA1\x0A\x0C\x0D", 7);
+  return f;
+}
+
+TEST_F(ShortcutTest, GraphicsSwitchesOnlyForGraphicsDocumentsOnCapableModels) {
+  StartWith("NABCC-DBL");
+  host().PressAlt('Z');
+  EXPECT_EQ(clipboard_.Text(), speech::kPrinterNoGraphics);
+
+  host().Choose(1041, kPrinterOf.at("TEN-10"));
+  host().PressAlt('Z');
+  EXPECT_EQ(clipboard_.Text(), speech::kNoGraphicsData);  // nothing loaded yet
+  LoadBase(22);
+  host().PressAlt('Z');
+  EXPECT_EQ(clipboard_.Text(), speech::kNoGraphicsData);
+
+  Browse(dir_.Write("d.EDL", std::string("EDEL\n1ABCD\r")));
+  host().PressAlt('Z');
+  EXPECT_EQ(clipboard_.Text(), speech::kEdelGraphicsFixed);
+  EXPECT_EQ(dlg().m_bGraphics, 1);
+
+  Browse(dir_.Write("g.BES", WinBes(true)));
+  ASSERT_EQ(dlg().m_bGraphics, 1);
+  host().PressAlt('Z');
+  EXPECT_EQ(clipboard_.Text(), speech::kGraphicsOff);
+  EXPECT_EQ(dlg().m_bGraphics, 0);
+  EXPECT_EQ(host().GetCheck(1027), 0);
+  host().PressAlt('Z');
+  EXPECT_EQ(clipboard_.Text(), speech::kGraphicsOn);
+  EXPECT_EQ(host().GetCheck(1027), 1);
+}
+
+TEST_F(ShortcutTest, PageBreakSwitchesExceptOnTenModelsAndNeverSaves) {
+  StartWith("TEN-100");
+  host().PressAlt('K');
+  EXPECT_EQ(clipboard_.Text(), speech::kPageBreakRequired);
+  EXPECT_EQ(dlg().m_bPageBreak, 1);
+
+  // ESA721 holds the box disabled and on, yet the key switches it.
+  host().Choose(1041, kPrinterOf.at("ESA721"));
+  const auto before = ReadBytes(settingsPath_);
+  host().PressAlt('K');
+  EXPECT_EQ(clipboard_.Text(), speech::kPageBreakOff);
+  EXPECT_EQ(dlg().m_bPageBreak, 0);
+  EXPECT_EQ(host().GetCheck(1025), 0);
+  host().PressAlt('K');
+  EXPECT_EQ(clipboard_.Text(), speech::kPageBreakOn);
+  EXPECT_EQ(host().GetCheck(1025), 1);
+  EXPECT_EQ(dlg().m_bPageBreakSetting, 1);
+  EXPECT_EQ(ReadBytes(settingsPath_), before);
+}
+
+TEST_F(ShortcutTest, EnterOnlyPressesTheFocusedPushButtons) {
+  StartWith("TEN-10");
+  host().SetFocus(1008);
+  host().PressKey(platform::kVkReturn);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_FALSE(host().Ended());
+  host().SetFocus(1041);
+  host().PressKey(platform::kVkReturn);
+  EXPECT_FALSE(host().Ended());
+
+  host().SetFocus(1020);
+  host().PressKey(platform::kVkReturn);
+  EXPECT_THAT(Messages(), ElementsAre("ファイルが選択されていません"));
+
+  host().SetFocus(1002);
+  host().PressKey(platform::kVkReturn);
+  EXPECT_EQ(files_.Showings(), 1);
+
+  host().SetFocus(1003);
+  host().PressKey(platform::kVkReturn);
+  EXPECT_THAT(windows_.ModalRuns(), ElementsAre(100));  // the about box
+
+  host().SetFocus(1026);
+  host().PressKey(platform::kVkReturn);
+  EXPECT_TRUE(host().Ended());
+  EXPECT_EQ(clipboard_.Text(), speech::kClosing);
+}
+
+TEST_F(ShortcutTest, EscMovesTheFocusToBrowseAndNeverEndsTheDialog) {
+  StartWith("TEN-10");
+  for (int id : {1008, 1041, 1020, 1026}) {
+    host().SetFocus(id);
+    host().PressKey(platform::kVkEscape);
+    EXPECT_EQ(host().GetFocus(), 1002);
+    EXPECT_FALSE(host().Ended());
+  }
+  EXPECT_TRUE(clipboard_.History().empty());
+}
+
+TEST_F(ShortcutTest, TabWalksTheTabStopsInTemplateOrder) {
+  StartWith("NABCC-SGL");
+  host().SetFocus(1002);
+  std::vector<int> order;
+  for (int i = 0; i < 11; ++i) {
+    host().PressKey(platform::kVkTab);
+    order.push_back(host().GetFocus());
+  }
+  EXPECT_THAT(order, ElementsAre(1004, 1008, 1009, 1010, 1025, 1020, 1003, 1026, 1041, 1018, 1002));
+}
+
+}  // namespace
+}  // namespace test
