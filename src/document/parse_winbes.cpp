@@ -3,8 +3,9 @@
 //
 // The reader never looks past the file's last byte. A page record cut short by the end
 // of the file is read as far as it goes and is the last page read; records missing
-// altogether are not pages of the document, so the page count is that of the records
-// read. A graphics object record is used only when all its 32 bytes are in the file.
+// altogether, or shorter than their own length field, are not pages of the document, so
+// the page count is that of the records read. A graphics object record is used only when
+// all its 32 bytes are in the file.
 #include <string_view>
 
 #include "document/braille_document.h"
@@ -69,11 +70,12 @@ std::optional<BrailleDocument> ParseWinBes(Bytes file) {
   int pagesRead = 0;
   for (int page = 0; page < pagesInHeader && s + 1 < file.size(); ++page) {
     const std::size_t len = U16(file, s);
-    const std::size_t e = s + len - 1;  // last content byte; content is empty when len < 4
-    const std::size_t end = len >= 4 ? (e < file.size() ? e : file.size() - 1) : 0;
+    if (len < 3) break;  // shorter than its own length field: not a page record
+    const std::size_t e = s + len - 1;  // last content byte; no content when len is 3
+    const std::size_t end = e < file.size() ? e : file.size() - 1;
     std::string graphics;
     int j = 0;
-    for (std::size_t i = s + 3; len >= 4 && i <= end; ++i) {
+    for (std::size_t i = s + 3; i <= end; ++i) {
       const std::uint8_t c = BesCellToAscii(file[i]);
       if (c == 0) continue;
       if (c == 0x0A || (c == 0x0D && i == e)) {

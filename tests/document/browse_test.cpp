@@ -1,0 +1,156 @@
+// Choosing a file through the Browse button: dispatch by extension, refusals, the fields
+// shown, the range reset, and what a failed read leaves behind.
+#include <sys/stat.h>
+
+#include "support/dialog_fixture.h"
+
+namespace test {
+namespace {
+
+using ::testing::ElementsAre;
+
+std::string Base(const std::string& geometry, int lines) {
+  std::string f(514, ' ');
+  f.replace(508, 4, geometry);
+  for (int i = 0; i < lines; ++i) f += "AB\n";
+  return f;
+}
+
+class BrowseTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    spooler_.AddPrinter("TEN-10 USB", "USB001");
+    Start();
+  }
+  std::vector<std::string> Fields() {
+    return {host().GetText(1004), host().GetText(1005), host().GetText(1006),
+            host().GetText(1007), host().GetText(1028)};
+  }
+};
+
+TEST_F(BrowseTest, OpenDialogHasTitleAndFilter) {
+  host().Click(1002);
+  EXPECT_EQ(files_.LastTitle(), "印刷ファイル");
+  EXPECT_EQ(files_.LastFilter(),
+            "点字データ(*.BSE *.BES *.NAB *.EDL)|*.BSE;*.BES;*.NAB;*.EDL|ＢＡＳＥデータ(*.BSE)|*.BSE|"
+            "Win-BESデータ(*.BES)|*.BES|コータクン・データ(*.NAB)|*.NAB|エーデル・データ(*.EDL)|*.EDL|"
+            "全てのファイル(*.*)|*.*||");
+}
+
+TEST_F(BrowseTest, CancelChangesNothing) {
+  const auto fields = Fields();
+  host().Click(1002);
+  EXPECT_EQ(Fields(), fields);
+  EXPECT_TRUE(dlg().m_strFilePath.empty());
+}
+
+TEST_F(BrowseTest, BaseFileShowsGeometryAndResetsRangeAndCopies) {
+  const std::string path = dir_.Write("doc.BSE", Base("3222", 22 * 4 + 3));
+  host().Type(1010, "7");
+  Browse(path);
+  EXPECT_EQ(Fields(), (std::vector<std::string>{path, "32", "22", "5", "図形なし"}));
+  EXPECT_EQ(host().GetText(1008), "1");
+  EXPECT_EQ(host().GetText(1009), "5");
+  EXPECT_EQ(host().GetText(1010), "1");
+  EXPECT_EQ(dlg().m_nStartPage, 1);
+  EXPECT_EQ(dlg().m_nEndPage, 5);
+  EXPECT_EQ(dlg().m_nCopies, 1);
+  EXPECT_EQ(dlg().m_strFileExt, "BSE");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(clipboard_.History().empty());
+}
+
+TEST_F(BrowseTest, ExtensionsSelectReadersByExactCase) {
+  for (const char* ext : {"bse", "BSE", "nab", "NAB"}) {
+    Browse(dir_.Write(std::string("doc.") + ext, Base("3218", 18)));
+    EXPECT_EQ(host().GetText(1006), "18") << ext;
+  }
+  Browse(dir_.Write("edel.edl", std::string("EDEL\n1ABCD\r")));
+  EXPECT_EQ(host().GetText(1028), "図形のみ");
+  EXPECT_TRUE(Messages().empty());
+
+  const auto fields = Fields();
+  for (const char* name : {"doc.Bse", "doc.txt", "noextension", "dir.BSE/file"}) {
+    Browse(dir_.Write(name == std::string("dir.BSE/file") ? "plain" : name, std::string("x")));
+  }
+  EXPECT_THAT(Messages(), ElementsAre("この形式のファイルは開けません", "この形式のファイルは開けません",
+                                      "この形式のファイルは開けません", "この形式のファイルは開けません"));
+  EXPECT_EQ(windows_.MessageBoxes()[0].type, 0x10u);
+  // The refused file is the current path while the fields still show the previous one.
+  EXPECT_EQ(Fields(), fields);
+  EXPECT_TRUE(dlg().m_arrPageGraphics.empty());
+  EXPECT_EQ(dlg().m_bDocHasGraphics, 0);
+}
+
+TEST_F(BrowseTest, EdelFileIsOnePageOfGraphicsOnly) {
+  host().Type(1009, "9");
+  Browse(dir_.Write("d.EDL", std::string("EDEL\n1ABCD\r")));
+  EXPECT_EQ(host().GetText(1005), "0");
+  EXPECT_EQ(host().GetText(1006), "0");
+  EXPECT_EQ(host().GetText(1007), "1");
+  EXPECT_EQ(host().GetText(1028), "図形のみ");
+  EXPECT_EQ(host().GetText(1009), "1");
+  EXPECT_EQ(dlg().m_arrPageGraphics.size(), 1u);
+}
+
+TEST_F(BrowseTest, WinBesWithGraphicsMarkShowsGraphicsPresent) {
+  std::string f(1024, ' ');
+  f.replace(0, 5, "%BET4");
+  f.replace(22, 4, "3318");
+  f.replace(31, 2, "0 ");
+  f[515] = 'G';
+  f += std::string("\0\x06\x00\x00\xA1\x0C\x0D", 7);
+  Browse(dir_.Write("g.bes", f));
+  EXPECT_EQ(host().GetText(1028), "図形あり");
+  EXPECT_EQ(host().GetText(1007), "1");
+}
+
+TEST_F(BrowseTest, ReaderFailureShowsNewPathOldCountsAndNoGraphics) {
+  Browse(dir_.Write("good.BSE", Base("3222", 50)));
+  Browse(dir_.Write("bad.BES", std::string("%BET3") + std::string(2000, ' ')));
+  EXPECT_THAT(Messages(), ElementsAre("このバージョンのファイルは開けません。"));
+  EXPECT_EQ(Fields(), (std::vector<std::string>{dir_.File("bad.BES"), "32", "22", "3", "図形なし"}));
+  EXPECT_TRUE(dlg().m_arrLines.empty());
+  EXPECT_TRUE(dlg().m_arrPageGraphics.empty());
+  EXPECT_EQ(host().GetText(1009), "3");
+
+  Browse(dir_.Write("bad.EDL", std::string("EDEX")));
+  EXPECT_EQ(Messages().back(), "これは「エーデル」ファイルではありません。");
+  EXPECT_EQ(host().GetText(1007), "1");
+  EXPECT_EQ(host().GetText(1028), "図形なし");
+}
+
+TEST_F(BrowseTest, SizeLimitIsOneMillionBytes) {
+  std::string file = Base("3222", 0);
+  file.resize(999'999, 'A');
+  Browse(dir_.Write("big.BSE", file));
+  EXPECT_TRUE(Messages().empty());
+  file.push_back('\n');
+  Browse(dir_.Write("too-big.BSE", file));
+  EXPECT_THAT(Messages(), ElementsAre("サイズが１Ｍ バイト 以上の大きいファイルは開けません。"));
+  EXPECT_TRUE(dlg().m_arrLines.empty());
+}
+
+TEST_F(BrowseTest, UnreadableFileNamesThePath) {
+  const std::string missing = dir_.File("gone.NAB");
+  Browse(missing);
+  EXPECT_THAT(Messages(), ElementsAre(missing + "\n\nファイルのオープンに失敗しました。"));
+  // A folder, or a pipe that would never deliver, is not a file to open.
+  std::filesystem::create_directory(dir_.path() / "folder.BSE");
+  Browse(dir_.File("folder.BSE"));
+  const std::string fifo = dir_.File("pipe.BSE");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  Browse(fifo);
+  EXPECT_EQ(Messages().size(), 3u);
+}
+
+TEST_F(BrowseTest, ZeroLinesPerPageRefusesToPrintWithTheRangeMessages) {
+  Browse(dir_.Write("zero.BSE", Base("3200", 10)));
+  EXPECT_EQ(host().GetText(1007), "0");
+  host().Click(1020);
+  EXPECT_THAT(Messages(), ElementsAre("印刷終了頁は 1 頁以上にしてください"));
+  EXPECT_TRUE(spooler_.Jobs().empty());
+}
+
+}  // namespace
+}  // namespace test
