@@ -1,0 +1,87 @@
+#include "platform/wx/wx_accessibility.h"
+
+#include <string>
+
+#include <wx/window.h>
+
+#ifdef __WXGTK__
+#include <atk/atk.h>
+#include <gtk/gtk.h>
+#endif
+
+#include "res/resource.h"
+
+namespace platform::wx {
+
+namespace {
+
+struct NamedControl {
+  int templateId;
+  int controlId;
+  std::string_view name;
+};
+
+// Each edit and the combo box of the main dialog, named after the label or group box
+// a sighted user reads it by.
+constexpr NamedControl kNames[] = {
+    {res::kIddVarnel, res::kIdcPrinter, "プリンタ名"},
+    {res::kIddVarnel, res::kIdcPort, "接続場所"},
+    {res::kIddVarnel, res::kIdcFileName, "ファイル"},
+    {res::kIddVarnel, res::kIdcCharsPerLine, "字／行"},
+    {res::kIddVarnel, res::kIdcLinesPerPage, "行／頁"},
+    {res::kIddVarnel, res::kIdcPageCount, "頁"},
+    {res::kIddVarnel, res::kIdcGraphicsInfo, "図形"},
+    {res::kIddVarnel, res::kIdcStartPage, "開始"},
+    {res::kIddVarnel, res::kIdcEndPage, "終了"},
+    {res::kIddVarnel, res::kIdcCopies, "部数"},
+};
+
+}  // namespace
+
+std::string_view AccessibleNameOf(int templateId, int controlId) {
+  for (const NamedControl& n : kNames) {
+    if (n.templateId == templateId && n.controlId == controlId) return n.name;
+  }
+  return {};
+}
+
+#ifdef __WXGTK__
+
+namespace {
+
+void NameWidget(GtkWidget* widget, const std::string& name) {
+  if (AtkObject* accessible = gtk_widget_get_accessible(widget)) {
+    atk_object_set_name(accessible, name.c_str());
+  }
+}
+
+}  // namespace
+
+void SetAccessibleName(wxWindow& control, std::string_view name) {
+  GtkWidget* widget = control.GetHandle();
+  if (widget == nullptr) return;
+  const std::string text(name);
+  NameWidget(widget, text);
+  if (GTK_IS_COMBO_BOX(widget)) {
+    if (GtkWidget* entry = gtk_bin_get_child(GTK_BIN(widget))) NameWidget(entry, text);
+  }
+}
+
+void AnnounceThrough(wxWindow& window, std::string_view text) {
+  GtkWidget* widget = window.GetHandle();
+  if (widget == nullptr) return;
+  AtkObject* accessible = gtk_widget_get_accessible(widget);
+  // The signal exists from ATK 2.46 on; older libraries would warn about an unknown one.
+  if (accessible == nullptr || g_signal_lookup("announcement", ATK_TYPE_OBJECT) == 0) return;
+  const std::string sentence(text);
+  g_signal_emit_by_name(accessible, "announcement", sentence.c_str());
+}
+
+#else
+
+void SetAccessibleName(wxWindow&, std::string_view) {}
+void AnnounceThrough(wxWindow&, std::string_view) {}
+
+#endif
+
+}  // namespace platform::wx

@@ -1,0 +1,24 @@
+// What a screen reader learns from the windows beyond what the toolkit tells it: the
+// names of edits and combo boxes, and spoken announcements.
+#pragma once
+
+#include <string_view>
+
+class wxWindow;
+
+namespace platform::wx {
+
+// The name a screen reader gives control `controlId` of template `templateId`: the
+// text of the label a sighted user reads beside it. Empty for controls that carry their
+// own caption or need none.
+std::string_view AccessibleNameOf(int templateId, int controlId);
+
+// Sets the accessible name of `control`. A combo box with an edit field gets it on the
+// box and on its edit field, which is what takes the focus.
+void SetAccessibleName(wxWindow& control, std::string_view name);
+
+// Asks the screen reader to speak `text` now, as an announcement of `window`. Does
+// nothing where the accessibility toolkit has no announcements.
+void AnnounceThrough(wxWindow& window, std::string_view text);
+
+}  // namespace platform::wx

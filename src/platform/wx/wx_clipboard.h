@@ -1,0 +1,13 @@
+// The system clipboard through wxWidgets.
+#pragma once
+
+#include "platform/clipboard.h"
+
+namespace platform::wx {
+
+class WxClipboard : public Clipboard {
+ public:
+  bool PutText(std::string_view text) override;
+};
+
+}  // namespace platform::wx

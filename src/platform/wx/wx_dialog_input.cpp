@@ -1,0 +1,177 @@
+// What the user does to a real window, reported to its dialog object; the dialog's
+// standard keyboard handling; modal and modeless runs.
+#include <wx/event.h>
+
+#include "platform/wx/wx_dialog_host.h"
+#include "platform/wx/wx_window_system.h"
+
+namespace platform::wx {
+
+namespace {
+
+bool IsPushButton(ControlKind kind) {
+  return kind == ControlKind::kPushButton || kind == ControlKind::kDefPushButton;
+}
+
+// The virtual key of a key-down event: the keys the dialogs tell apart by name, and for
+// letters and digits their upper-case character, as virtual keys are numbered.
+int VirtualKeyOf(const wxKeyEvent& event) {
+  const int code = event.GetKeyCode();
+  switch (code) {
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+      return kVkReturn;
+    case WXK_ESCAPE:
+      return kVkEscape;
+    case WXK_TAB:
+      return kVkTab;
+    case WXK_LEFT:
+      return kVkLeft;
+    case WXK_UP:
+      return kVkUp;
+    case WXK_RIGHT:
+      return kVkRight;
+    case WXK_DOWN:
+      return kVkDown;
+    default:
+      break;
+  }
+  if (code >= 'a' && code <= 'z') return code - 'a' + 'A';
+  return code > 0 && code < 0x80 ? code : 0;
+}
+
+}  // namespace
+
+void WxDialogHost::BindEvents() {
+  window_->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) { OnCharHook(e); });
+  window_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) { OnClose(e); });
+  window_->Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { OnClicked(e); });
+  window_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent& e) { OnClicked(e); });
+  window_->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent& e) { OnClicked(e); });
+  window_->Bind(wxEVT_MENU, [this](wxCommandEvent& e) { OnAccelerator(e); });
+  window_->Bind(wxEVT_TEXT, [this](wxCommandEvent& e) { OnTextChanged(e); });
+  window_->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent& e) { OnComboChosen(e); });
+}
+
+// Every key pressed in the window passes here first. Keys pressed with Alt are not
+// key-down messages: they go on to the accelerator table and the GTK mnemonics.
+void WxDialogHost::OnCharHook(wxKeyEvent& event) {
+  if (event.AltDown()) {
+    event.Skip();
+    return;
+  }
+  const int key = VirtualKeyOf(event);
+  passKeyToToolkit_ = false;
+  const bool handled = dialog_.PreTranslateMessage(key);
+  // A key the dialog leaves to the focused control as an ordinary key goes to GTK,
+  // except Enter and Esc: a GTK entry would pass them on to the window (activate the
+  // default button, close), which an edit never does.
+  const bool toToolkit =
+      handled ? passKeyToToolkit_ : (key != kVkReturn && key != kVkEscape);
+  passKeyToToolkit_ = false;
+  if (toToolkit) event.Skip();
+}
+
+// The standard processing of a key-down message. Where GTK does what the dialog keyboard
+// does (Tab moves the focus; Enter and Space press the focused button), the key is left
+// to GTK; Enter elsewhere and Esc are carried out here.
+bool WxDialogHost::IsDialogMessage(int virtualKey) {
+  if (virtualKey == kVkEscape) {
+    dialog_.OnCommand(kIdCancel, Notification::kClicked);
+    return true;
+  }
+  if (virtualKey == kVkReturn) {
+    const Control* focused = Find(GetFocus());
+    if (focused != nullptr && IsPushButton(focused->tpl->kind)) {
+      passKeyToToolkit_ = true;
+      return true;
+    }
+    for (const Control& c : controls_) {
+      if (c.tpl->kind == ControlKind::kDefPushButton) {
+        if (c.window->IsShown() && c.window->IsEnabled()) {
+          dialog_.OnCommand(c.tpl->id, Notification::kClicked);
+        }
+        return true;
+      }
+    }
+    dialog_.OnCommand(kIdOk, Notification::kClicked);
+    return true;
+  }
+  passKeyToToolkit_ = true;
+  return true;
+}
+
+// The close box: the window-menu Close command. The dialog decides whether the window
+// ends; wx never closes it by itself.
+void WxDialogHost::OnClose(wxCloseEvent& event) {
+  if (event.CanVeto()) event.Veto();
+  if ((template_.style & kSystemMenu) != 0) dialog_.OnSysCommand(kScClose, 0);
+}
+
+const WxDialogHost::Control* WxDialogHost::SourceOf(const wxCommandEvent& event) const {
+  const Control* c = Find(event.GetId());
+  return c != nullptr && c->window == event.GetEventObject() ? c : nullptr;
+}
+
+void WxDialogHost::OnClicked(wxCommandEvent& event) {
+  const Control* c = SourceOf(event);
+  if (c == nullptr) {
+    event.Skip();
+    return;
+  }
+  dialog_.OnCommand(c->tpl->id, Notification::kClicked);
+}
+
+// An Alt key of the accelerator table: a click on its hidden button.
+void WxDialogHost::OnAccelerator(wxCommandEvent& event) {
+  const Control* c = Find(event.GetId());
+  if (c == nullptr || !IsPushButton(c->tpl->kind) || !c->window->IsThisEnabled()) return;
+  dialog_.OnCommand(c->tpl->id, Notification::kClicked);
+}
+
+void WxDialogHost::OnTextChanged(wxCommandEvent& event) {
+  const Control* c = SourceOf(event);
+  // Typing in the combo box's edit field reports nothing; only a choice from its list
+  // does.
+  if (c == nullptr || c->tpl->kind != ControlKind::kEdit) return;
+  dialog_.OnCommand(c->tpl->id, Notification::kChanged);
+}
+
+void WxDialogHost::OnComboChosen(wxCommandEvent& event) {
+  const Control* c = SourceOf(event);
+  if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return;
+  dialog_.OnCommand(c->tpl->id, Notification::kSelChange);
+}
+
+// The main window tells the program once it is on screen and a control of it has the
+// keyboard: from then on keys reach it.
+void WxDialogHost::OnIdleUntilReady(wxIdleEvent& event) {
+  event.Skip();
+  if (!waitingForReady_) return;
+  if (!window_->IsShown() || !window_->IsActive() || GetFocus() == 0) return;
+  waitingForReady_ = false;
+  system_.MainWindowReady();
+}
+
+int WxDialogHost::RunModal() {
+  if (ended_) return result_;  // ended while it initialised
+  if (system_.MainWindow() == this) {
+    waitingForReady_ = true;
+    window_->Bind(wxEVT_IDLE, [this](wxIdleEvent& e) { OnIdleUntilReady(e); });
+  }
+  return window_->ShowModal();
+}
+
+void WxDialogHost::ShowModeless() { window_->Show(); }
+
+void WxDialogHost::EndDialog(int result) {
+  ended_ = true;
+  result_ = result;
+  if (window_->IsModal()) {
+    window_->EndModal(result);
+  } else {
+    window_->Hide();
+  }
+}
+
+}  // namespace platform::wx
