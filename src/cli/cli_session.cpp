@@ -4,13 +4,17 @@
 
 #include "app/varnel_app.h"
 #include "platform/cups/cups_spooler.h"
+#include "platform/cups/cups_stall_limit.h"
 #include "platform/dirspool/dir_spooler.h"
 #include "res/resource.h"
 
 namespace cli {
 
 std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& spec) {
-  if (spec == "cups") return std::make_unique<platform::CupsSpooler>();
+  if (spec == "cups") {
+    // No window to keep alive: wait on a stalled server for 30 seconds, then give up.
+    return std::make_unique<platform::CupsSpooler>(platform::StallLimit(std::chrono::seconds(30)));
+  }
   if (spec.rfind("dir:", 0) == 0 && spec.size() > 4) {
     return std::make_unique<platform::DirSpooler>(spec.substr(4));
   }

@@ -1,20 +1,91 @@
-// Placeholder until the CUPS back end lands: a spooler that cannot be asked.
+// The queues of the CUPS scheduler, and opening one of them.
 #include "platform/cups/cups_spooler.h"
 
-#include "platform/utf8.h"
+#include <cups/cups.h>
+
+#include <iterator>
+#include <string_view>
+
+#include "platform/cups/cups_http.h"
+#include "platform/cups/cups_job.h"
 
 namespace platform {
 
-CupsSpooler::CupsSpooler(std::function<bool()> keepWaiting) : keepWaiting_(std::move(keepWaiting)) {}
+namespace {
+
+// Whether a reply carries a successful status.
+bool Succeeded(ipp_status_t status) { return status <= IPP_STATUS_OK_EVENTS_COMPLETE; }
+
+struct IppDeleter {
+  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+using IppResponse = std::unique_ptr<ipp_t, IppDeleter>;
+
+// Adds the printer described by the attributes of one printer group, if it has a name.
+void AddPrinter(std::vector<PrinterInfo>& printers, const char* name, const char* deviceUri) {
+  if (name == nullptr || name[0] == '\0') return;
+  printers.push_back({name, deviceUri != nullptr ? UriWithoutCredentials(deviceUri) : ""});
+}
+
+}  // namespace
+
+CupsSpooler::CupsSpooler(std::function<bool()> keepWaiting)
+    : keepWaiting_(std::move(keepWaiting)) {}
 CupsSpooler::~CupsSpooler() = default;
+
 bool CupsSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   printers.clear();
-  return false;
+  const std::unique_ptr<cups::Http> http = cups::Http::Connect(keepWaiting_);
+  if (!http) return false;
+
+  // Asked directly rather than through cupsGetDests: no lpoptions instances, no network
+  // browsing, and a server that does not answer tells apart from one without queues.
+  static const char* const kAttributes[] = {"printer-name", "device-uri"};
+  ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  const IppResponse response(cupsDoRequest(http->get(), request, "/"));  // frees `request`
+  const ipp_status_t status = cupsLastError();
+  if (status == IPP_STATUS_ERROR_NOT_FOUND) return true;  // the server has no queue
+  if (!response || !Succeeded(status)) return false;
+
+  // Printer groups follow one another; an attribute of another group ends one.
+  const char* name = nullptr;
+  const char* deviceUri = nullptr;
+  bool inPrinter = false;
+  for (ipp_attribute_t* a = ippFirstAttribute(response.get()); a != nullptr;
+       a = ippNextAttribute(response.get())) {
+    const char* attribute = ippGetName(a);
+    if (ippGetGroupTag(a) != IPP_TAG_PRINTER || attribute == nullptr) {
+      if (inPrinter) AddPrinter(printers, name, deviceUri);
+      name = deviceUri = nullptr;
+      inPrinter = false;
+      continue;
+    }
+    inPrinter = true;
+    const std::string_view key(attribute);
+    if (key == "printer-name") {
+      name = ippGetString(a, 0, nullptr);
+    } else if (key == "device-uri") {
+      deviceUri = ippGetString(a, 0, nullptr);
+    }
+  }
+  if (inPrinter) AddPrinter(printers, name, deviceUri);
+  return true;
 }
-std::unique_ptr<PrinterConnection> CupsSpooler::Open(std::string_view) { return nullptr; }
-std::string UriWithoutCredentials(std::string_view uri) { return std::string(uri); }
-std::string JobTitle(std::string_view documentName) {
-  return std::string(Utf8Prefix(documentName, 255));
+
+std::unique_ptr<PrinterConnection> CupsSpooler::Open(std::string_view printerName) {
+  // An empty name would stand for the default queue.
+  if (printerName.empty()) return nullptr;
+  std::unique_ptr<cups::Http> http = cups::Http::Connect(keepWaiting_);
+  if (!http) return nullptr;
+  std::string name(printerName);
+  cups_dest_t* dest = cupsGetNamedDest(http->get(), name.c_str(), nullptr);
+  if (dest == nullptr) return nullptr;
+  cupsFreeDests(1, dest);
+  return std::make_unique<cups::Job>(std::move(http), std::move(name), keepWaiting_);
 }
 
 }  // namespace platform

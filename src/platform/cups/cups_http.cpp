@@ -1,0 +1,46 @@
+#include "platform/cups/cups_http.h"
+
+namespace platform::cups {
+
+namespace {
+
+// Connecting gives up after this long (a remote server that does not answer).
+constexpr int kConnectMilliseconds = 5000;
+
+// A cancel is worth a short wait, never an endless one.
+constexpr int kCancelWaits = 5;
+
+}  // namespace
+
+Http::Http(std::function<bool()> keepWaiting) : keepWaiting_(std::move(keepWaiting)) {}
+
+Http::~Http() {
+  if (http_ != nullptr) httpClose(http_);
+}
+
+std::unique_ptr<Http> Http::Connect(std::function<bool()> keepWaiting) {
+  std::unique_ptr<Http> connection(new Http(std::move(keepWaiting)));
+  connection->http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                   kConnectMilliseconds, nullptr);
+  if (connection->http_ == nullptr) return nullptr;
+  // Never without a callback: with a timeout and no callback, libcups drops the buffered
+  // data of a write that timed out and still reports success.
+  httpSetTimeout(connection->http_, kWaitSeconds, &Http::OnTimeout, connection.get());
+  return connection;
+}
+
+int Http::OnTimeout(http_t*, void* self) {
+  const Http& connection = *static_cast<const Http*>(self);
+  return connection.keepWaiting_ && connection.keepWaiting_() ? 1 : 0;
+}
+
+bool CancelJob(const std::string& printer, int job, const std::function<bool()>& keepWaiting) {
+  if (job <= 0) return false;
+  int waits = 0;
+  const std::unique_ptr<Http> http = Http::Connect(
+      [&waits, &keepWaiting] { return ++waits < kCancelWaits && (!keepWaiting || keepWaiting()); });
+  if (!http) return false;
+  return cupsCancelJob2(http->get(), printer.c_str(), job, 0) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
+}  // namespace platform::cups

@@ -1,0 +1,42 @@
+// One connection to the CUPS scheduler that cupsServer() names (CUPS_SERVER, client.conf,
+// or the local socket), and the cancellation of a job on a connection of its own.
+#pragma once
+
+#include <cups/cups.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace platform::cups {
+
+// How long one wait on a silent server lasts before the waiting policy is asked again.
+inline constexpr double kWaitSeconds = 1.0;
+
+class Http {
+ public:
+  // Connects; nullptr when the server does not answer. Whenever a request has waited
+  // kWaitSeconds on the server, `keepWaiting` decides whether to go on waiting (true) or
+  // to give the request up (false), which then fails.
+  static std::unique_ptr<Http> Connect(std::function<bool()> keepWaiting);
+
+  ~Http();
+  Http(const Http&) = delete;
+  Http& operator=(const Http&) = delete;
+
+  http_t* get() const { return http_; }
+
+ private:
+  explicit Http(std::function<bool()> keepWaiting);
+  static int OnTimeout(http_t* http, void* self);
+
+  std::function<bool()> keepWaiting_;
+  http_t* http_ = nullptr;
+};
+
+// Cancels the job on a new connection: the connection that carried the job may be
+// broken or still inside its request. The cancel waits a few seconds at most, and less
+// when `keepWaiting` gives up first. False when the server did not confirm it.
+bool CancelJob(const std::string& printer, int job, const std::function<bool()>& keepWaiting);
+
+}  // namespace platform::cups

@@ -1,0 +1,105 @@
+#include "platform/cups/cups_job.h"
+
+#include "platform/cups/cups_spooler.h"
+
+namespace platform::cups {
+
+namespace {
+
+// Lets the held job print. False when the server did not confirm it.
+bool ReleaseJob(http_t* http, const std::string& printer, int job) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                   "/printers/%s", printer.c_str());
+  ipp_t* request = ippNewRequest(IPP_OP_RELEASE_JOB);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  ippDelete(cupsDoRequest(http, request, "/jobs/"));
+  return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
+}  // namespace
+
+Job::Job(std::unique_ptr<Http> http, std::string printer, std::function<bool()> keepWaiting)
+    : http_(std::move(http)), printer_(std::move(printer)), keepWaiting_(std::move(keepWaiting)) {}
+
+Job::~Job() { Close(); }
+
+bool Job::StartDocument(std::string_view documentName) {
+  if (state_ == State::kPrinting) return false;
+  // After a failure the old connection is gone or unusable: a new document gets a new one.
+  if (!http_) http_ = Http::Connect(keepWaiting_);
+  if (!http_) return false;
+
+  const std::string title = JobTitle(documentName);
+  // The job is held until its document is complete. When the connection breaks, the
+  // scheduler takes what it received as the whole document; held, that part never
+  // prints, even if the cancel that follows cannot reach the server.
+  char holdName[] = "job-hold-until";
+  char holdValue[] = "indefinite";
+  cups_option_t hold{holdName, holdValue};
+  job_ = cupsCreateJob(http_->get(), printer_.c_str(), title.c_str(), 1, &hold);
+  if (job_ <= 0) {
+    job_ = 0;
+    return false;
+  }
+  if (cupsStartDocument(http_->get(), printer_.c_str(), job_, title.c_str(), CUPS_FORMAT_RAW, 1) !=
+      HTTP_STATUS_CONTINUE) {
+    GiveUp();  // a job without its document would wait on the server for nothing
+    return false;
+  }
+  state_ = State::kPrinting;
+  return true;
+}
+
+bool Job::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) {
+  *written = 0;
+  if (state_ != State::kPrinting) return false;
+  // Writing nothing to libcups would end the document's data early.
+  if (size == 0) return true;
+  http_t* const http = http_->get();
+  // libcups buffers the bytes and sends them in chunks, so a broken connection shows
+  // only at a later write, and then not at every one: keep the first failure. A write
+  // that gave up waiting reports CONTINUE and sets only the error.
+  if (cupsWriteRequestData(http, reinterpret_cast<const char*>(data), size) !=
+          HTTP_STATUS_CONTINUE ||
+      httpError(http) != 0) {
+    state_ = State::kFailed;
+    return false;
+  }
+  *written = size;
+  return true;
+}
+
+bool Job::EndDocument() {
+  if (state_ == State::kIdle) return false;
+  if (state_ == State::kFailed ||
+      cupsFinishDocument(http_->get(), printer_.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE ||
+      !ReleaseJob(http_->get(), printer_, job_)) {
+    GiveUp();
+    return false;
+  }
+  state_ = State::kIdle;
+  job_ = 0;
+  return true;
+}
+
+void Job::AbortDocument() {
+  if (state_ != State::kIdle) GiveUp();
+}
+
+void Job::Close() {
+  AbortDocument();
+  http_.reset();
+}
+
+void Job::GiveUp() {
+  http_.reset();
+  CancelJob(printer_, job_, keepWaiting_);
+  state_ = State::kIdle;
+  job_ = 0;
+}
+
+}  // namespace platform::cups

@@ -1,0 +1,47 @@
+// An opened CUPS queue: one raw job at a time, streamed to the scheduler as it is written.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/cups/cups_http.h"
+#include "platform/spooler.h"
+
+namespace platform::cups {
+
+class Job : public PrinterConnection {
+ public:
+  // `http` is the connection on which the queue was found; the job goes over it.
+  Job(std::unique_ptr<Http> http, std::string printer, std::function<bool()> keepWaiting);
+  ~Job() override;
+
+  // Creates the job and starts its one raw document, titled after the document's name.
+  bool StartDocument(std::string_view documentName) override;
+  // One streaming write per call. The first failure is kept: that write and every later
+  // one return false, and the job can no longer succeed.
+  bool Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) override;
+  // Ends the document; false when a write failed or the scheduler did not take the job,
+  // which is then cancelled so that no part of it prints.
+  bool EndDocument() override;
+  // Cancels the job: nothing of it prints.
+  void AbortDocument() override;
+  // Releases the queue; a document still open is cancelled.
+  void Close() override;
+
+ private:
+  enum class State { kIdle, kPrinting, kFailed };
+
+  // Drops the job's connection (its request may be half sent) and cancels the job.
+  void GiveUp();
+
+  std::unique_ptr<Http> http_;
+  std::string printer_;
+  std::function<bool()> keepWaiting_;
+  State state_ = State::kIdle;
+  int job_ = 0;
+};
+
+}  // namespace platform::cups
