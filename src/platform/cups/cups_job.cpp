@@ -61,8 +61,8 @@ bool Job::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* wri
   if (size == 0) return true;
   http_t* const http = http_->get();
   // libcups buffers the bytes and sends them in chunks, so a broken connection shows
-  // only at a later write, and then not at every one: keep the first failure. A write
-  // that gave up waiting reports CONTINUE and sets only the error.
+  // only at a later write, and then not at every one: keep the first failure. Some
+  // failures show only in the connection's error, with CONTINUE reported.
   if (cupsWriteRequestData(http, reinterpret_cast<const char*>(data), size) !=
           HTTP_STATUS_CONTINUE ||
       httpError(http) != 0) {

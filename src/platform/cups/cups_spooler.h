@@ -25,11 +25,12 @@ class CupsSpooler : public Spooler {
   std::function<bool()> keepWaiting_;
 };
 
-// A device URI with any user name and password taken out: "ipp://user:pw@host/q" gives
-// "ipp://host/q".
+// A device URI with any user name and password taken out: "ipp://user:pw@host/q" and
+// "ipp://user@host/q" give "ipp://host/q". URIs without an authority stay as they are.
 std::string UriWithoutCredentials(std::string_view uri);
 
-// The title of a job: the text cut at a UTF-8 character boundary to 255 bytes.
+// The title of a job: the text as well-formed UTF-8 without control characters (other
+// bytes become U+FFFD), cut at a character boundary to 255 bytes.
 std::string JobTitle(std::string_view documentName);
 
 }  // namespace platform
