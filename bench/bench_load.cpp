@@ -1,0 +1,83 @@
+// Loading the largest file the dialog reads, of each format, through the Browse button:
+// the file chooser's answer, the whole file read, the reader, and the dialog filled in.
+//
+// Each timed load starts with no document held, as the first load of a session does (the
+// previous document is released outside the timing). After the timed loads, one more
+// load runs with heap tracking on and reports, as counters:
+//   peak_heap      the highest heap use during the load, above the use before it
+//   peak_heap_x    that peak as a multiple of the file size
+//   kept_heap      the heap the loaded document holds afterwards
+//   allocations    calls of operator new during the load
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "harness.h"
+#include "heap_tracking.h"
+
+namespace {
+
+using Maker = std::function<std::vector<std::uint8_t>()>;
+
+// The documents, written once per run on first use.
+const std::string& Document(const std::string& name, const Maker& make) {
+  static std::map<std::string, std::string> paths;
+  auto it = paths.find(name);
+  if (it == paths.end()) it = paths.emplace(name, bench::Folder().Write(name, make())).first;
+  return it->second;
+}
+
+void BM_Load(benchmark::State& state, const std::string& name, const Maker& make) {
+  const std::string& path = Document(name, make);
+  bench::Harness h;
+  if (!h.Browse(path)) {
+    state.SkipWithError("the document was refused");
+    return;
+  }
+  const int pages = h.dlg().m_nDocPageCount;
+  for (auto _ : state) {
+    state.PauseTiming();
+    h.ForgetDocument();
+    state.ResumeTiming();
+    h.Browse(path);
+  }
+
+  h.ForgetDocument();
+  bench::StartHeapWindow();
+  const bool loaded = h.Browse(path);
+  const bench::HeapUse use = bench::EndHeapWindow();
+  if (!loaded || h.dlg().m_nDocPageCount != pages) {
+    state.SkipWithError("the document did not load the same way twice");
+    return;
+  }
+
+  const auto size = static_cast<double>(bench::kLargestFile);
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bench::kLargestFile));
+  state.counters["pages"] = pages;
+  state.counters["peak_heap"] =
+      benchmark::Counter(static_cast<double>(use.peakAbove), benchmark::Counter::kDefaults,
+                         benchmark::Counter::kIs1024);
+  state.counters["peak_heap_x"] = static_cast<double>(use.peakAbove) / size;
+  state.counters["kept_heap"] =
+      benchmark::Counter(static_cast<double>(use.keptAbove), benchmark::Counter::kDefaults,
+                         benchmark::Counter::kIs1024);
+  state.counters["allocations"] = static_cast<double>(use.allocations);
+}
+
+const Maker kBase = [] { return bench::MakeBaseNab(bench::kLargestFile, 22); };
+const Maker kNab = [] { return bench::MakeBaseNab(bench::kLargestFile, 18); };
+const Maker kWinBes = [] { return bench::MakeWinBes(bench::kLargestFile); };
+const Maker kEdel = [] { return bench::MakeEdel(bench::kLargestFile); };
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BM_Load, BSE, std::string("bench.BSE"), kBase)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, NAB, std::string("bench.NAB"), kNab)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, BES, std::string("bench.BES"), kWinBes)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, EDL, std::string("bench.EDL"), kEdel)
+    ->Unit(benchmark::kMillisecond);
