@@ -32,10 +32,12 @@ void SleepingClock::Sleep(unsigned milliseconds, WaitPurpose purpose) {
 void ScriptedPump::PumpPending() {
   ++count_;
   const auto it = actions_.find(count_);
-  if (it == actions_.end()) return;
-  std::function<void()> action = std::move(it->second);
-  actions_.erase(it);
-  action();
+  if (it != actions_.end()) {
+    std::function<void()> action = std::move(it->second);
+    actions_.erase(it);
+    action();
+  }
+  if (watcher_) watcher_();
 }
 
 }  // namespace platform

@@ -52,13 +52,17 @@ class RecordingClock : public Clock {
   };
   void Sleep(unsigned milliseconds, WaitPurpose purpose) override {
     waits_.push_back({milliseconds, purpose});
+    if (watcher_) watcher_();
   }
+  // Runs `watcher` at every wait.
+  void OnEveryWait(std::function<void()> watcher) { watcher_ = std::move(watcher); }
   const std::vector<Wait>& Waits() const { return waits_; }
   // Total of the waits of one purpose.
   unsigned long long Total(WaitPurpose purpose) const;
 
  private:
   std::vector<Wait> waits_;
+  std::function<void()> watcher_;
 };
 
 // Waits for real for the purposes it is asked to honour, and skips the others.
@@ -77,10 +81,13 @@ class ScriptedPump : public MessagePump {
   void PumpPending() override;
   // Runs `action` at pump number `n` (1 for the first).
   void At(long n, std::function<void()> action) { actions_[n] = std::move(action); }
+  // Runs `watcher` at every pump, after any action of that pump.
+  void OnEveryPump(std::function<void()> watcher) { watcher_ = std::move(watcher); }
   long Count() const { return count_; }
 
  private:
   long count_ = 0;
+  std::function<void()> watcher_;
   std::map<long, std::function<void()>> actions_;
 };
 

@@ -1,0 +1,69 @@
+#include "print/print_fixture.h"
+
+namespace test {
+
+const std::map<std::string, std::string>& PrintTest::PrinterOf() {
+  static const std::map<std::string, std::string> names = {
+      {"TEN-100", "TEN-100 USB"}, {"TEN-10", "TEN-10 USB"},   {"NewESA721", "ESA721 New"},
+      {"ESA721", "ESA721 LPT"},   {"NABCC-DBL", "点字 両面"}, {"NABCC-SGL", "点字 片面"}};
+  return names;
+}
+
+void PrintTest::StartWith(const std::string& model, const std::string& port) {
+  for (const auto& [m, name] : PrinterOf()) spooler_.AddPrinter(name, port);
+  Start();
+  host().Choose(1041, PrinterOf().at(model));
+  ASSERT_EQ(dlg().m_strModel, model);
+}
+
+void PrintTest::LoadBase(int linesPerPage, const std::vector<std::string>& lines,
+                         const std::string& ext) {
+  std::string f(514, ' ');
+  char geometry[5];
+  std::snprintf(geometry, sizeof geometry, "32%02d", linesPerPage);
+  f.replace(508, 4, geometry);
+  for (const auto& l : lines) f += l + "\n";
+  LoadFile("doc." + ext, f);
+}
+
+void PrintTest::LoadPages(int linesPerPage, int pages) {
+  std::vector<std::string> lines;
+  for (int p = 1; p <= pages; ++p) {
+    for (int l = 1; l <= linesPerPage; ++l) lines.push_back("P" + std::to_string(p) + "L" + std::to_string(l));
+  }
+  LoadBase(linesPerPage, lines);
+}
+
+void PrintTest::LoadFile(const std::string& name, const std::string& bytes) {
+  Browse(dir_.Write(name, bytes));
+  ASSERT_TRUE(Messages().empty()) << Messages().front();
+}
+
+std::vector<std::uint8_t> PrintTest::Print() {
+  const std::size_t jobs = spooler_.Jobs().size();
+  host().PressAlt('P');
+  if (spooler_.Jobs().size() == jobs) return {};
+  return spooler_.Jobs().back().bytes;
+}
+
+void PrintTest::SetRange(int from, int to, int copies) {
+  host().Type(1008, std::to_string(from));
+  host().Type(1009, std::to_string(to));
+  host().Type(1010, std::to_string(copies));
+}
+
+std::vector<std::uint8_t> B(std::string_view s) { return std::vector<std::uint8_t>(s.begin(), s.end()); }
+
+std::vector<std::uint8_t> Cat(std::initializer_list<std::vector<std::uint8_t>> parts) {
+  std::vector<std::uint8_t> out;
+  for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
+  return out;
+}
+
+std::vector<std::uint8_t> Repeat(const std::vector<std::uint8_t>& part, int times) {
+  std::vector<std::uint8_t> out;
+  for (int i = 0; i < times; ++i) out.insert(out.end(), part.begin(), part.end());
+  return out;
+}
+
+}  // namespace test
