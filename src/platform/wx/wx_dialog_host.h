@@ -95,6 +95,7 @@ class WxDialogHost final : public DialogHost {
 
   // ---- input (wx_dialog_input.cpp) ----
   void OnCharHook(wxKeyEvent& event);
+  bool RefusedByFocusedEdit(const wxKeyEvent& event) const;
   void OnClose(wxCloseEvent& event);
   void OnClicked(wxCommandEvent& event);
   void OnAccelerator(wxCommandEvent& event);

@@ -69,7 +69,21 @@ void WxDialogHost::OnCharHook(wxKeyEvent& event) {
   const bool toToolkit =
       handled ? passKeyToToolkit_ : (key != kVkReturn && key != kVkEscape);
   passKeyToToolkit_ = false;
-  if (toToolkit) event.Skip();
+  if (toToolkit && !RefusedByFocusedEdit(event)) event.Skip();
+}
+
+// A digits-only edit takes no other character, and leaves its selection as it is. GTK
+// would delete the selection before the text validator sees the character, so typed
+// characters are stopped here, while still keys.
+bool WxDialogHost::RefusedByFocusedEdit(const wxKeyEvent& event) const {
+  const Control* focused = Find(GetFocus());
+  if (focused == nullptr || focused->tpl->kind != ControlKind::kEdit ||
+      (focused->tpl->style & kDigitsOnly) == 0 || event.ControlDown()) {
+    return false;
+  }
+  const wxChar ch = event.GetUnicodeKey();
+  if (ch == WXK_NONE || ch < 0x20 || ch == 0x7F) return false;  // not a character
+  return ch < '0' || ch > '9';
 }
 
 // The standard processing of a key-down message. Where GTK does what the dialog keyboard

@@ -1,0 +1,124 @@
+# Helpers of the real-window tests; sourced by each tests/gui/test_*.sh, which
+# run_gui_test.sh runs with APP, CLI, WORK, ARTIFACTS and DISPLAY set.
+set -u
+HERE_LIB=$(dirname "${BASH_SOURCE[0]}")
+PASS=0
+FAIL=0
+APP_PID=""
+WID=""
+TEST_NAME=$(basename "$0" .sh)
+
+ok() { PASS=$((PASS + 1)); echo "ok   - $1"; }
+bad() { FAIL=$((FAIL + 1)); echo "FAIL - $1${2:+: $2}"; }
+# check NAME EXPECTED ACTUAL
+check() { if [ "$2" = "$3" ]; then ok "$1"; else bad "$1" "expected [$2], got [$3]"; fi; }
+
+# Starts varnel with the given options; waits until it says READY (its dialog is on
+# screen with the focus in a control). Sets APP_PID, WID and START_MS (the time it took).
+start_app() {
+  : >"$WORK/app.out"
+  local t0 t1
+  t0=$(date +%s%N)
+  # GTK leaks by design; a leak report would only list its allocations.
+  ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 \
+    "$APP" "$@" >"$WORK/app.out" 2>"$WORK/app.err" &
+  APP_PID=$!
+  for _ in $(seq 1 3000); do
+    grep -q '^READY$' "$WORK/app.out" && break
+    kill -0 "$APP_PID" 2>/dev/null || break
+    sleep 0.005
+  done
+  t1=$(date +%s%N)
+  START_MS=$(((t1 - t0) / 1000000))
+  if ! grep -q '^READY$' "$WORK/app.out"; then
+    bad "varnel starts" "no READY; stderr: $(head -c 2000 "$WORK/app.err")"
+    return 1
+  fi
+  WID=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Varnel$' | head -1)
+  [ -n "$WID" ] || { bad "main window found"; return 1; }
+  xdotool windowfocus --sync "$WID"
+  return 0
+}
+
+# Presses keys (xdotool names: alt+1, Escape, Return) and lets the program react; the
+# Alt keys of visible buttons act about 250 ms late (GTK's press animation).
+key() { xdotool key --delay 40 "$@"; sleep 0.35; }
+
+# The text on the clipboard; the program serves it while it runs.
+clip() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+
+# Empties the clipboard by giving it another owner's empty text.
+clear_clip() {
+  printf '' | timeout 5 xclip -i -selection clipboard -loops 1 2>/dev/null &
+  sleep 0.2
+}
+
+# Writes the accessibility tree of the program to FILE, one object a line:
+# role|name|showing|focusable|focused|checked|enabled|x,y,w,h|text
+a11y_dump() {
+  APP_PID=$APP_PID /usr/bin/python3 "$HERE_LIB/a11y_dump.py" >"$1" 2>"$1.err"
+}
+
+# The line of the first object with ROLE and NAME in the dump FILE.
+a11y_line() { grep -m1 "^$2|$3|" "$1"; }
+# Field N (1-based, see a11y_dump) of that object.
+a11y_field() { a11y_line "$1" "$2" "$3" | cut -d'|' -f"$4"; }
+# The role and name of the object that has the keyboard focus.
+a11y_focused() { awk -F'|' '$5 == 1 && $1 != "frame" && $1 != "dialog" { print $1 "|" $2; exit }' "$1"; }
+# Clicks the middle of the object with ROLE and NAME in the dump FILE.
+click_on() {
+  local box x y w h
+  box=$(a11y_field "$1" "$2" "$3" 8)
+  IFS=, read -r x y w h <<<"$box"
+  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1
+  sleep 0.3
+}
+# The number of windows of the program on screen.
+window_count() { xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l; }
+
+# The close box: the window manager's WM_DELETE_WINDOW request, as a click on it sends.
+close_box() { /usr/bin/python3 "$HERE_LIB/close_window.py" "$WID"; }
+
+# Saves a picture of the main window into ARTIFACTS and prints where.
+screenshot() {
+  local file="$ARTIFACTS/$1.png"
+  import -window "$WID" "$file" 2>/dev/null && echo "screenshot: $file"
+}
+
+# Waits up to SECONDS for the program to end; sets EXIT_STATUS (or "running").
+wait_exit() {
+  local limit=$(($1 * 20))
+  EXIT_STATUS=running
+  for _ in $(seq 1 "$limit"); do
+    kill -0 "$APP_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$APP_PID" 2>/dev/null; then return 1; fi
+  wait "$APP_PID"
+  EXIT_STATUS=$?
+  APP_PID=""
+  return 0
+}
+
+# Ends a program still running (by its id) after a failed test.
+stop_app() {
+  if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then
+    kill "$APP_PID"
+    wait "$APP_PID" 2>/dev/null
+  fi
+  APP_PID=""
+}
+trap stop_app EXIT
+
+# Prints the summary and ends the test with its verdict; keeps the logs of a failure.
+finish() {
+  stop_app
+  echo "$PASS passed, $FAIL failed"
+  if [ "$FAIL" != 0 ]; then
+    cp "$WORK"/app.out "$ARTIFACTS/$TEST_NAME.out" 2>/dev/null
+    cp "$WORK"/app.err "$ARTIFACTS/$TEST_NAME.err" 2>/dev/null
+    echo "logs: $ARTIFACTS/$TEST_NAME.out, $ARTIFACTS/$TEST_NAME.err"
+    exit 1
+  fi
+  exit 0
+}

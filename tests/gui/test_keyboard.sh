@@ -1,0 +1,73 @@
+#!/bin/bash
+# The keyboard: Alt keys of hidden buttons (read-backs, focus moves, Browse), Enter and
+# Esc that never end the window, Tab order, the digit edits, and Alt+Q.
+source "$GUI_LIB"
+
+mkdir -p "$WORK/spool"
+: >"$WORK/spool/printers"   # a spooler without embossers
+start_app --spooler "dir:$WORK/spool" --settings "$WORK/Varnel.ini" || finish
+focused() { a11y_dump "$WORK/a11y.txt"; a11y_focused "$WORK/a11y.txt"; }
+field() { a11y_dump "$WORK/a11y.txt"; a11y_field "$WORK/a11y.txt" "$@"; }
+
+# Read-backs through the accelerator table.
+key alt+1
+check "Alt+1 without an embosser" "てんじプリンタが　せんたく　されていません" "$(clip)"
+key alt+9
+check "Alt+9 on first start" "図形出力　チェックなし　改ページ出力　チェックあり" "$(clip)"
+key alt+3
+check "Alt+3 without a file" "いんさつするファイルが　せんたく　されていません" "$(clip)"
+
+# Tab follows the template: Browse, then the file name.
+key Tab
+check "Tab from Browse reaches the file name" "text|ファイル" "$(focused)"
+
+# Focus keys; Enter in an edit does nothing; Esc goes back to Browse.
+key alt+6
+check "Alt+6 focuses the start page" "text|開始" "$(focused)"
+key Return
+check "Enter in an edit leaves the focus" "text|開始" "$(focused)"
+check "Enter in an edit opens nothing" 1 "$(window_count)"
+key Escape
+kill -0 "$APP_PID" 2>/dev/null && ok "Esc keeps the window open" || bad "Esc keeps the window open"
+check "Esc moves the focus to Browse" "push button|ファイル参照(4)" "$(focused)"
+
+# Digit edits: a typed letter never arrives, and the selection stays; a pasted one is refused with a message,
+# after which the copies read 1.
+key alt+8
+xdotool type --delay 40 "a１"
+sleep 0.3
+check "typed letter and full-width digit swallowed" 0 "$(field text 部数 9)"
+check "no message for a typed letter" 1 "$(window_count)"
+xdotool type --delay 40 "7"
+sleep 0.3
+check "typed digit replaces the selection" 7 "$(field text 部数 9)"
+printf '3a' | xclip -i -selection clipboard &
+XCLIP_PID=$!
+sleep 0.2
+key ctrl+a ctrl+v
+check "pasted letter shows the message" 2 "$(window_count)"
+key Return
+check "message closed with Enter" 1 "$(window_count)"
+check "copies reset to 1" 1 "$(field text 部数 9)"
+kill "$XCLIP_PID" 2>/dev/null
+wait "$XCLIP_PID" 2>/dev/null
+
+# Alt+4 is both the hidden button's key and Browse's mnemonic: one file dialog only.
+key alt+4
+sleep 0.5
+check "Alt+4 opens the file dialog" 2 "$(window_count)"
+key Escape
+sleep 1
+check "one file dialog, once" 1 "$(window_count)"
+check "focus back on Browse" "push button|ファイル参照(4)" "$(focused)"
+
+# Alt+Q: the closing sentence, the settings written, a normal end.
+inode=$(stat -c %i "$WORK/Varnel.ini")
+key alt+q
+wait_exit 10 || bad "Alt+Q ends the program"
+check "exit status after Alt+Q" 0 "$EXIT_STATUS"
+check "settings file size" 1024 "$(stat -c %s "$WORK/Varnel.ini")"
+[ "$(stat -c %i "$WORK/Varnel.ini")" != "$inode" ] && ok "settings written on Alt+Q" ||
+  bad "settings written on Alt+Q"
+
+finish
