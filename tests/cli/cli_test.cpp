@@ -1,0 +1,200 @@
+// varnel-cli as a user runs it: output, messages and exit statuses.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "support/dialog_fixture.h"
+
+namespace test {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  CliRun Cli(const std::vector<std::string>& args) {
+    std::string cmd = Quote(VARNEL_CLI);
+    for (const auto& a : args) cmd += " " + Quote(a);
+    cmd += " --settings " + Quote(dir_.File("Varnel.ini"));
+    cmd += " >" + Quote(dir_.File("out")) + " 2>" + Quote(dir_.File("err"));
+    const int raw = std::system(cmd.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir_.File("out")),
+            Slurp(dir_.File("err"))};
+  }
+  std::string Sample(const std::string& name) {
+    return std::string(VARNEL_SOURCE_DIR) + "/samples/" + name;
+  }
+  std::string Spool() {
+    std::filesystem::create_directories(dir_.path() / "spool");
+    return "dir:" + dir_.File("spool");
+  }
+  TempDir dir_;
+};
+
+TEST_F(CliTest, PrintersListsTheVirtualEmbossersSortedWithModelAndPort) {
+  const CliRun r = Cli({"printers", "--spooler", Spool()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::string folder = dir_.File("spool") + "/";
+  EXPECT_EQ(r.out, "仮想ESA721\tESA721\t" + folder + "仮想ESA721\n" +
+                       "仮想NewESA721\tNewESA721\t" + folder + "仮想NewESA721\n" +
+                       "仮想TEN-10\tTEN-10\t" + folder + "仮想TEN-10\n" +
+                       "仮想TEN-100\tTEN-100\t" + folder + "仮想TEN-100\n" +
+                       "仮想点字両面\tNABCC-DBL\t" + folder + "仮想点字両面\n" +
+                       "仮想点字片面\tNABCC-SGL\t" + folder + "仮想点字片面\n");
+}
+
+TEST_F(CliTest, PrintersFileKeepsUsableEmbosserNamesOnly) {
+  Spool();
+  std::string list = "ten-10 b\tLPT1:\n";
+  list += "TEN-10 A\tusb://Maker/T10\r\n";
+  list += "Office laser\tUSB001\n";
+  list += "ESA721 \xff\xfe\tCOM1\n";             // not UTF-8
+  list += "ESA721 " + std::string(300, 'x') + "\tCOM2\n";  // too long for a folder
+  list += "ESA721/../..\tCOM3\n";                 // not a folder name
+  list += "\n点字　両面\n";
+  dir_.Write("spool/printers", list);
+  const CliRun r = Cli({"printers", "--spooler", Spool()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "TEN-10 A\tTEN-10\tusb//Maker/T10\nten-10 b\tTEN-10\tLPT1\n点字　両面\tNABCC-DBL\t\n");
+}
+
+TEST_F(CliTest, PrintersFailsWhenTheSpoolerCannotBeAsked) {
+  const CliRun r = Cli({"printers", "--spooler", "dir:" + dir_.File("missing")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("プリンタの列挙に失敗"), std::string::npos);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(Cli({"printers", "--spooler", "lpd:x"}).status, 2);
+}
+
+TEST_F(CliTest, InfoShowsWhatTheDialogShows) {
+  CliRun r = Cli({"info", Sample("sample.BES")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "cells_per_line: 32\nlines_per_page: 18\npages: 4\ngraphics: 図形あり\n");
+  r = Cli({"info", Sample("drawing.EDL")});
+  EXPECT_EQ(r.out, "cells_per_line: 0\nlines_per_page: 0\npages: 1\ngraphics: 図形のみ\n");
+  r = Cli({"info", Sample("sample.BSE")});
+  EXPECT_EQ(r.out, "cells_per_line: 32\nlines_per_page: 22\npages: 3\ngraphics: 図形なし\n");
+  r = Cli({"info", Sample("sample.NAB")});
+  EXPECT_EQ(r.out, "cells_per_line: 32\nlines_per_page: 18\npages: 3\ngraphics: 図形なし\n");
+}
+
+TEST_F(CliTest, InfoRefusesOtherExtensionsWithNothingOnStdout) {
+  const CliRun r = Cli({"info", dir_.Write("notes.txt", std::string("hello"))});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "この形式のファイルは開けません\n");
+}
+
+TEST_F(CliTest, InfoReaderFailurePrintsTheMessageAndTheFields) {
+  const CliRun r = Cli({"info", dir_.Write("old.BES", std::string("%BET3"))});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "このバージョンのファイルは開けません。\n");
+  EXPECT_EQ(r.out, "cells_per_line: 0\nlines_per_page: 0\npages: 0\ngraphics: 図形なし\n");
+  const CliRun missing = Cli({"info", dir_.File("none.BSE")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, dir_.File("none.BSE") + "\n\nファイルのオープンに失敗しました。\n");
+}
+
+TEST_F(CliTest, PrintToAVirtualEmbosserEqualsTheOutputFile) {
+  const std::string spool = Spool();
+  const std::vector<std::string> choices = {"--from", "2", "--to", "3", "--copies", "2",
+                                            "--sides", "double", "--graphics", "off"};
+  std::vector<std::string> args = {"print", Sample("sample.BES"), "--printer", "仮想TEN-100",
+                                   "--spooler", spool};
+  args.insert(args.end(), choices.begin(), choices.end());
+  CliRun r = Cli(args);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "印刷を　終了しました\n");
+  // Graphics off on a graphics document: the warning is printed and answered.
+  EXPECT_NE(r.err.find("図形出力のチェックが外れているため"), std::string::npos);
+  std::vector<std::filesystem::path> jobs;
+  for (const auto& e : std::filesystem::directory_iterator(dir_.path() / "spool" / "仮想TEN-100")) {
+    jobs.push_back(e.path());
+  }
+  ASSERT_EQ(jobs.size(), 1u);
+
+  args = {"print", Sample("sample.BES"), "--printer", "仮想TEN-100", "--output",
+          dir_.File("job.bin")};
+  args.insert(args.end(), choices.begin(), choices.end());
+  r = Cli(args);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto bytes = ReadBytes(dir_.File("job.bin"));
+  EXPECT_EQ(bytes, ReadBytes(jobs[0].string()));
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 3), "\x1b\x1bN");
+}
+
+TEST_F(CliTest, PrintRefusesWhatTheDialogRefuses) {
+  const std::string spool = Spool();
+  const std::string out = dir_.File("job.bin");
+  auto print = [&](std::vector<std::string> extra) {
+    std::vector<std::string> args = {"print", Sample("sample.BSE"), "--printer", "仮想TEN-10",
+                                     "--output", out};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return Cli(args);
+  };
+  CliRun r = print({"--from", "3a"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "入力は半角数字を使用してください\n");
+  r = print({"--to", "9"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "印刷終了頁がファイル最終頁より大きいです\n");
+  r = print({"--sides", "front"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "このプリンタわ　片面ごとの　両面印刷わ　できません\n");
+  r = print({"--page-break", "off"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "このプリンタでわ　改ページ出力が必要ですので　チェックわ　はずせません\n");
+  r = print({"--graphics", "on"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "図形データがないので　図形出力の　チェックわ　いれられません\n");
+  EXPECT_FALSE(std::filesystem::exists(out));
+  EXPECT_EQ(r.out, "");
+
+  r = Cli({"print", dir_.Write("a.txt", std::string("x")), "--printer", "仮想TEN-10", "--output", out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "この形式のファイルは開けません\n");
+  r = Cli({"print", Sample("sample.BSE"), "--printer", "Office laser", "--output", out});
+  EXPECT_EQ(r.status, 1);
+  r = Cli({"print", Sample("sample.BSE"), "--printer", "nobody", "--spooler", spool});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwo) {
+  EXPECT_EQ(Cli({"print", Sample("sample.BSE")}).status, 2);
+  EXPECT_EQ(Cli({"print", Sample("sample.BSE"), "--printer", "x", "--sides", "sideways"}).status, 2);
+  EXPECT_EQ(Cli({"frobnicate"}).status, 2);
+  EXPECT_EQ(Cli({}).status, 2);
+  EXPECT_EQ(Cli({"--help"}).status, 0);
+}
+
+TEST_F(CliTest, PrintSelectsThePrinterAsTheComboBoxDoesAndSavesIt) {
+  const CliRun r = Cli({"print", Sample("sample.NAB"), "--printer", "仮想点字片面", "--spooler", Spool(),
+                     "--sides", "back"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto record = ReadBytes(dir_.File("Varnel.ini"));
+  ASSERT_EQ(record.size(), 1024u);
+  EXPECT_EQ(std::string(record.begin() + 752, record.begin() + 763), "NABCC-SGL\r\n");
+}
+
+}  // namespace
+}  // namespace test
