@@ -5,7 +5,8 @@
 // of the file is read as far as it goes and is the last page read; records missing
 // altogether, or shorter than their own length field, are not pages of the document, so
 // the page count is that of the records read. A graphics object record is used only when
-// all its 32 bytes are in the file.
+// all its 32 bytes lie in its page record and in the file: objects spilling into the next
+// record would be read again by every page before it.
 #include <string_view>
 
 #include "document/braille_document.h"
@@ -36,12 +37,13 @@ int PageCountField(Bytes file) {
   return 1;
 }
 
-// The used objects of the graphics block at `g`, as graphics entries.
-void ReadGraphicsBlock(Bytes file, std::size_t g, std::string& graphics) {
+// The used objects of the graphics block at `g`, as graphics entries. Objects must lie
+// before `limit`, the end of their page record or of the file.
+void ReadGraphicsBlock(Bytes file, std::size_t g, std::size_t limit, std::string& graphics) {
   const unsigned count = U16(file, g + 1);
   for (unsigned k = 1; k < count; ++k) {
     const std::size_t r = g + 3 + (k - 1) * kObjectSize;
-    if (r + kObjectSize > file.size()) return;
+    if (r + kObjectSize > limit) return;
     const std::uint8_t type = file[r];
     const std::uint8_t reserved = file[r + 1];
     const std::uint8_t kind = file[r + 2];
@@ -94,7 +96,7 @@ std::optional<BrailleDocument> ParseWinBes(Bytes file) {
         for (; j < L - 1; ++j) doc.lines.push_back(kFillerLine);
         line.clear();
       } else if (c == 0xFC) {
-        ReadGraphicsBlock(file, i, graphics);
+        ReadGraphicsBlock(file, i, end + 1, graphics);
         break;
       } else if (c == 0xFF) {
         break;

@@ -180,6 +180,18 @@ TEST(WinBesTest, NothingIsReadPastTheEndOfTheFile) {
   EXPECT_EQ(graphics.pageGraphics[0], std::string("1\0\1\0\1", 5));
 }
 
+TEST(WinBesTest, GraphicsObjectsMustLieInTheirPageRecord) {
+  // The block announces two objects; its record ends after the used fields of the second,
+  // whose other bytes would be the next page's: that object is not read.
+  const std::string block = Block({Object(1, 0, 1, 1, 1), Object(1, 0, 2, 2, 2)});
+  const std::string first = Record(block.substr(0, 3 + 32 + 8));
+  const std::string second = Record(std::string(30, '\xA0') + "\x0C\x0D");
+  const auto doc = Parse(Header("33", "02", "1 ") + first + second);
+  EXPECT_EQ(doc.pageCount, 2);
+  EXPECT_EQ(doc.pageGraphics[0], std::string("1\0\1\0\1", 5));
+  EXPECT_EQ(doc.pageGraphics[1], "");
+}
+
 TEST(WinBesTest, RecordShorterThanItsLengthFieldEndsTheDocument) {
   const std::string header = Header("33", "02", "9999 ");
   EXPECT_EQ(Parse(header + std::string(3, '\0')).pageCount, 0);
