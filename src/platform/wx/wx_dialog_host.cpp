@@ -143,6 +143,7 @@ void WxDialogHost::SetFocus(int id) {
   // key arrives.
   if (window_->IsShown() && window_->IsEnabled() && !window_->IsActive()) window_->Raise();
   c->window->SetFocus();
+  focusSet_ = true;
 }
 
 int WxDialogHost::GetFocus() const {

@@ -105,6 +105,9 @@ class WxDialogHost final : public DialogHost {
   // The control that sent a command event: the template control with the event's id
   // whose window is the event's source. nullptr for anything else.
   const Control* SourceOf(const wxCommandEvent& event) const;
+  // Before a window first shows: unless the dialog put the focus somewhere, it goes to
+  // the first control Tab reaches, as a dialog starts.
+  void FocusFirstTabStopUnlessSet();
 
   Control* Find(int id);
   const Control* Find(int id) const;
@@ -119,6 +122,8 @@ class WxDialogHost final : public DialogHost {
   // Set by IsDialogMessage when the toolkit's own handling of the key should run.
   bool passKeyToToolkit_ = false;
   bool ended_ = false;
+  // The dialog has given some control the focus.
+  bool focusSet_ = false;
   // The main window has yet to tell the program it is ready for keys.
   bool waitingForReady_ = false;
   int result_ = 0;

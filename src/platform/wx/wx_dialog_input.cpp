@@ -167,16 +167,35 @@ void WxDialogHost::OnIdleUntilReady(wxIdleEvent& event) {
   system_.MainWindowReady();
 }
 
+void WxDialogHost::FocusFirstTabStopUnlessSet() {
+  if (focusSet_) return;
+  for (const Control& c : controls_) {
+    if ((c.tpl->style & kTabStop) != 0 && c.window->IsShown() && c.window->IsThisEnabled()) {
+      c.window->SetFocus();
+      focusSet_ = true;
+      return;
+    }
+  }
+}
+
 int WxDialogHost::RunModal() {
   if (ended_) return result_;  // ended while it initialised
+  FocusFirstTabStopUnlessSet();
   if (system_.MainWindow() == this) {
     waitingForReady_ = true;
     window_->Bind(wxEVT_IDLE, [this](wxIdleEvent& e) { OnIdleUntilReady(e); });
   }
+  // Once on screen the window asks for the keyboard: a window manager gives it to a new
+  // window by itself, but without one the keys would stay with the window that had them.
+  window_->CallAfter([this] { window_->Raise(); });
   return window_->ShowModal();
 }
 
-void WxDialogHost::ShowModeless() { window_->Show(); }
+void WxDialogHost::ShowModeless() {
+  FocusFirstTabStopUnlessSet();
+  window_->Show();
+  window_->Raise();
+}
 
 void WxDialogHost::EndDialog(int result) {
   ended_ = true;
