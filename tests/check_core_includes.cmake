@@ -5,7 +5,7 @@ file(GLOB_RECURSE headers "${ROOT}/src/app/*.h" "${ROOT}/src/speech/*.h" "${ROOT
      "${ROOT}/src/print/*.h" "${ROOT}/src/printers/*.h" "${ROOT}/src/res/*.h")
 file(GLOB platform_headers "${ROOT}/src/platform/*.h")
 list(APPEND headers ${platform_headers})
-separate_arguments(sources NATIVE_COMMAND "${SOURCES}")
+file(READ "${SOURCES_FILE}" sources)
 foreach(f ${sources} ${headers})
   file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*<(wx|cups)/")
   if(hits)
