@@ -65,6 +65,17 @@ a11y_line() { grep -m1 "^$2|$3|" "$1"; }
 a11y_field() { a11y_line "$1" "$2" "$3" | cut -d'|' -f"$4"; }
 # The role and name of the object that has the keyboard focus.
 a11y_focused() { awk -F'|' '$5 == 1 && $1 != "frame" && $1 != "dialog" { print $1 "|" $2; exit }' "$1"; }
+# Waits up to SECONDS for the focus to be on "ROLE|NAME"; prints where it is.
+wait_focus() {
+  local now deadline=$(($(date +%s) + $2))
+  while :; do
+    a11y_dump "$WORK/focus.txt"
+    now=$(a11y_focused "$WORK/focus.txt")
+    [ "$now" = "$1" ] || [ "$(date +%s)" -ge "$deadline" ] && break
+    sleep 0.2
+  done
+  echo "$now"
+}
 # Clicks the middle of the object with ROLE and NAME in the dump FILE.
 click_on() {
   local box x y w h
