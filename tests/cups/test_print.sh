@@ -1,0 +1,60 @@
+#!/bin/bash
+# varnel-cli print through CUPS: for each embosser model, the bytes the queue receives
+# are exactly those that --output writes for the same file and options, and the job is
+# titled after the file.
+set -u
+cli=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here"/cupsfix.sh
+source "$here"/braille_samples.sh
+source "$here"/expect.sh
+trap cupsfix_stop EXIT
+cupsfix_start || exit 1
+d=$CUPSFIX_DIR
+docs=$d/点字　文書                   # documents in a folder with a Japanese name
+mkdir -p "$docs"
+make_base "$docs/p22.BSE" 32 22 100     # 5 pages of 22 lines, the last one short
+make_base "$docs/p18.bse" 30 18 50      # 3 pages of 18 lines
+make_base "$docs/p24.NAB" 32 24 70      # 3 pages of 24 lines
+make_winbes_with_graphics "$docs/dots.BES"
+make_edel "$docs/drawing.EDL"
+
+runs=0
+# check_job QUEUE FILE [OPTIONS...]: print FILE on QUEUE through CUPS and to a file with
+# the same options; both must succeed and give the same bytes. What varnel-cli said on
+# stderr through CUPS stays in $d/said.
+check_job() {
+  local queue=$1 file=$2; shift 2
+  local what="$queue ${file##*/} $*"
+  runs=$((runs + 1))
+  local out=$d/out/job$runs.bin expected=$d/expected$runs.bin
+  cupsfix_add_queue "$queue" "$out"
+  "$cli" print "$file" --printer "$queue" "$@" --settings "$d/cups$runs.ini" \
+    >"$d/stdout" 2>"$d/stderr"
+  expect_status 0 $? "$what: through CUPS"
+  expect_text "$d/stdout" "印刷を　終了しました" "$what: through CUPS"
+  cp "$d/stderr" "$d/said"
+  "$cli" print "$file" --printer "$queue" "$@" --output "$expected" --settings "$d/file$runs.ini" \
+    >"$d/stdout" 2>"$d/stderr"
+  expect_status 0 $? "$what: to a file"
+  cupsfix_wait_idle 60 || fail "$what: the job did not finish"
+  expect_same_bytes "$expected" "$out" "$what"
+  [ "$(cat "$out.title" 2>/dev/null)" = "$file" ] ||
+    fail "$what: job title \"$(cat "$out.title" 2>/dev/null)\", expected \"$file\""
+  lpadmin -x "$queue"
+}
+
+check_job 'ESA721' "$docs/p22.BSE"
+[ -s "$d/said" ] && fail "ESA721: said $(cat "$d/said")"
+check_job 'NewESA721' "$docs/p22.BSE" --from 2 --to 4 --copies 2
+check_job 'ＴＥＮ１００' "$docs/p18.bse" --from 1 --to 3 --copies 2      # double-sided, padded
+check_job 'ＴＥＮ１００' "$docs/p24.NAB" --sides single
+check_job 'TEN10' "$docs/drawing.EDL"                                    # tactile graphics
+check_job 'TEN-10' "$docs/dots.BES" --graphics on
+check_job 'ESA721' "$docs/p18.bse" --sides back
+check_job '点字　両面' "$docs/p18.bse" --sides single                    # blank back pages
+check_job '点字　片面' "$docs/p22.BSE" --page-break off --copies 3
+check_job 'NABCC-SGL片面' "$docs/dots.BES"                               # graphics dropped
+expect_text "$d/said" "この点字プリンタでは 図形は印刷されません" "graphics on NABCC-SGL"
+
+expect_done

@@ -1,0 +1,89 @@
+#!/bin/bash
+# varnel-cli print through CUPS when things go wrong: each failure is reported on
+# stderr, the exit status is 1, and the end-of-job sentence never appears.
+set -u
+cli=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here"/cupsfix.sh
+source "$here"/braille_samples.sh
+source "$here"/expect.sh
+trap cupsfix_stop EXIT
+cupsfix_start || exit 1
+d=$CUPSFIX_DIR
+make_base "$d/small.BSE" 32 22 40
+make_winbes_with_graphics "$d/dots.BES"
+finished="印刷を　終了しました"
+
+# expect_refused WHAT MESSAGE STATUS: the last run failed with MESSAGE.
+expect_refused() {
+  expect_status 1 "$3" "$1"
+  expect_text "$d/stderr" "$2" "$1"
+  expect_no_text "$d/stdout" "$finished" "$1"
+}
+
+# A queue that refuses jobs.
+cupsfix_add_queue 'ESA721' refused.bin
+cupsreject 'ESA721'
+"$cli" print "$d/small.BSE" --printer 'ESA721' --settings "$d/1.ini" >"$d/stdout" 2>"$d/stderr"
+expect_refused "rejecting queue" "印刷できませんでした" $?
+cupsfix_wait_idle 10
+[ -e "$d/out/refused.bin" ] && fail "rejecting queue: something printed"
+lpadmin -x 'ESA721'
+
+# A queue removed after varnel-cli listed it, before it opens it. varnel-cli asks about
+# the graphics before it opens the printer, and writes the question to stderr: a full
+# pipe holds it there while the queue goes.
+cupsfix_add_queue '点字　両面' removed.bin
+mkfifo "$d/stderr.pipe"
+exec 3<>"$d/stderr.pipe"
+python3 -c '
+import os, sys
+fd = os.open(sys.argv[1], os.O_WRONLY | os.O_NONBLOCK)
+try:
+    while True: os.write(fd, b"#" * 4096)
+except BlockingIOError: pass
+try:
+    while True: os.write(fd, b"#")
+except BlockingIOError: pass' "$d/stderr.pipe"
+"$cli" print "$d/dots.BES" --printer '点字　両面' --settings "$d/2.ini" >"$d/stdout" 2>"$d/stderr.pipe" 3>&- &
+pid=$!
+blocked=
+for i in $(seq 1 500); do
+  case $(cat /proc/$pid/wchan 2>/dev/null) in *pipe_write*) blocked=1; break ;; esac
+  kill -0 $pid 2>/dev/null || break
+  sleep 0.02
+done
+[ -n "$blocked" ] || fail "removed queue: varnel-cli never waited on its question"
+lpadmin -x '点字　両面'
+exec 4<"$d/stderr.pipe"                 # a reader before the filler's end goes
+exec 3>&-
+cat <&4 >"$d/stderr.raw" &
+reader=$!
+exec 4<&-
+wait $pid
+status=$?
+wait $reader
+tr -d '#' <"$d/stderr.raw" >"$d/stderr"
+expect_refused "removed queue" "プリンタのオープンに失敗しました" $status
+expect_text "$d/stderr" "図形は印刷されません" "removed queue: the question came first"
+
+# The scheduler dies in the middle of a job: a document of about 1 MB, 20 copies.
+cupsfix_add_queue 'ＴＥＮ１００' killed.bin
+make_base "$d/big.BSE" 32 22 55000
+"$cli" print "$d/big.BSE" --printer 'ＴＥＮ１００' --copies 20 --settings "$d/3.ini" \
+  >"$d/stdout" 2>"$d/stderr" &
+pid=$!
+if cupsfix_wait_receiving 200000 60; then
+  cupsfix_kill
+  wait $pid
+  expect_refused "server killed" "印刷できませんでした" $?
+else
+  fail "server killed: the job never got going"; kill $pid; wait $pid
+fi
+[ -e "$d/out/killed.bin" ] && fail "server killed: something printed"
+
+# No scheduler at all.
+"$cli" print "$d/small.BSE" --printer 'ＴＥＮ１００' --settings "$d/4.ini" >"$d/stdout" 2>"$d/stderr"
+expect_refused "no server" "プリンタの列挙に失敗" $?
+
+expect_done

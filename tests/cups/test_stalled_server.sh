@@ -1,0 +1,40 @@
+#!/bin/bash
+# varnel-cli print through CUPS when the scheduler stops answering in the middle of a
+# job: varnel-cli gives up after about 30 seconds with an error, and when the scheduler
+# comes back, nothing of the job prints.
+set -u
+cli=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here"/cupsfix.sh
+source "$here"/braille_samples.sh
+source "$here"/expect.sh
+trap cupsfix_stop EXIT
+cupsfix_start || exit 1
+d=$CUPSFIX_DIR
+make_base "$d/big.BSE" 32 22 55000
+cupsfix_add_queue 'ESA721' stalled.bin
+
+"$cli" print "$d/big.BSE" --printer 'ESA721' --copies 20 --settings "$d/1.ini" \
+  >"$d/stdout" 2>"$d/stderr" &
+pid=$!
+if ! cupsfix_wait_receiving 200000 60; then
+  fail "the job never got going"; kill $pid; wait $pid; expect_done; exit
+fi
+kill -STOP "$CUPSFIX_PID"
+start=$(date +%s)
+wait $pid
+status=$?
+waited=$(( $(date +%s) - start ))
+kill -CONT "$CUPSFIX_PID"
+
+expect_status 1 $status "stalled server"
+expect_text "$d/stderr" "印刷できませんでした" "stalled server"
+expect_no_text "$d/stdout" "印刷を　終了しました" "stalled server"
+[ $waited -ge 25 ] && [ $waited -le 60 ] || fail "gave up after $waited s, not about 30"
+
+# Whatever reached the scheduler before it stalled stays unprinted once it resumes.
+lpstat -r >/dev/null
+sleep 2
+[ -e "$d/out/stalled.bin" ] && fail "part of the job printed: $(stat -c %s "$d/out/stalled.bin") bytes"
+
+expect_done
