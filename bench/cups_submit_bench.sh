@@ -1,0 +1,20 @@
+#!/bin/bash
+# A 1 MiB raw job through CupsSpooler (one write per byte) against `lp -o raw` of the same
+# bytes, against a private CUPS scheduler (tests/cups/cupsfix.sh; needs cups-daemon and
+# cups-client). BUILD_DIR is a Release build with benchmarks:
+#
+#   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF -DVARNEL_BENCH=ON
+#   cmake --build build-bench --target cups_submit_bench
+#   bench/cups_submit_bench.sh build-bench [RUNS]
+#
+# Target: the per-byte job costs at most 1.5 times what lp costs, client and end to end.
+set -u
+build=${1:?usage: $0 BUILD_DIR [RUNS]}
+bench=$build/bench/cups_submit_bench
+[ -x "$bench" ] || { echo "missing $bench: build the target cups_submit_bench" >&2; exit 2; }
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here"/../tests/cups/cupsfix.sh
+trap cupsfix_stop EXIT
+cupsfix_start || exit 1
+cupsfix_add_queue 'ESA721' bench.bin || exit 1
+"$bench" 'ESA721' "$CUPSFIX_DIR/out/bench.bin" "${2:-9}"
