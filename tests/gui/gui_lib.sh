@@ -13,23 +13,25 @@ bad() { FAIL=$((FAIL + 1)); echo "FAIL - $1${2:+: $2}"; }
 # check NAME EXPECTED ACTUAL
 check() { if [ "$2" = "$3" ]; then ok "$1"; else bad "$1" "expected [$2], got [$3]"; fi; }
 
-# Starts varnel with the given options; waits until it says READY (its dialog is on
-# screen with the focus in a control). Sets APP_PID, WID and START_MS (the time it took).
-start_app() {
+# Starts varnel with the given options, without waiting; sets APP_PID and T0 (ns).
+launch_app() {
   : >"$WORK/app.out"
-  local t0 t1
-  t0=$(date +%s%N)
+  T0=$(date +%s%N)
   # GTK leaks by design; a leak report would only list its allocations.
   ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 \
     "$APP" "$@" >"$WORK/app.out" 2>"$WORK/app.err" &
   APP_PID=$!
+}
+
+# Waits until the program says READY (its main window is on screen with the focus in a
+# control); sets WID and START_MS (the time since launch_app).
+wait_ready() {
   for _ in $(seq 1 3000); do
     grep -q '^READY$' "$WORK/app.out" && break
     kill -0 "$APP_PID" 2>/dev/null || break
     sleep 0.005
   done
-  t1=$(date +%s%N)
-  START_MS=$(((t1 - t0) / 1000000))
+  START_MS=$((($(date +%s%N) - T0) / 1000000))
   if ! grep -q '^READY$' "$WORK/app.out"; then
     bad "varnel starts" "no READY; stderr: $(head -c 2000 "$WORK/app.err")"
     return 1
@@ -38,6 +40,12 @@ start_app() {
   [ -n "$WID" ] || { bad "main window found"; return 1; }
   xdotool windowfocus --sync "$WID"
   return 0
+}
+
+# Both: starts varnel and waits until it is ready.
+start_app() {
+  launch_app "$@"
+  wait_ready
 }
 
 # Presses keys (xdotool names: alt+1, Escape, Return) and lets the program react; the

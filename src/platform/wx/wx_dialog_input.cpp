@@ -3,6 +3,7 @@
 #include <wx/event.h>
 
 #include "platform/wx/wx_dialog_host.h"
+#include "platform/wx/wx_present.h"
 #include "platform/wx/wx_window_system.h"
 
 namespace platform::wx {
@@ -185,9 +186,7 @@ int WxDialogHost::RunModal() {
     waitingForReady_ = true;
     window_->Bind(wxEVT_IDLE, [this](wxIdleEvent& e) { OnIdleUntilReady(e); });
   }
-  // Once on screen the window asks for the keyboard: a window manager gives it to a new
-  // window by itself, but without one the keys would stay with the window that had them.
-  window_->CallAfter([this] { window_->Raise(); });
+  const PresentWhenShown present(*window_);
   return window_->ShowModal();
 }
 

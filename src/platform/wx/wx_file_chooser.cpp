@@ -5,6 +5,7 @@
 
 #include <wx/filedlg.h>
 
+#include "platform/wx/wx_present.h"
 #include "platform/wx/wx_text.h"
 #include "platform/wx/wx_window_system.h"
 
@@ -66,6 +67,7 @@ std::optional<std::string> WxFileChooser::ChooseFileToOpen(std::string_view titl
   wxFileDialog dialog(windows_.MainWxWindow(), ToWx(title), wxString(), wxString(),
                       ToWx(WildcardFromFilter(filter)), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   dialog.SetFilterIndex(0);
+  const PresentWhenShown present(dialog);
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   return FromWx(dialog.GetPath());
 }

@@ -3,6 +3,7 @@
 #include <wx/msgdlg.h>
 
 #include "platform/dialog_host.h"
+#include "platform/wx/wx_present.h"
 #include "platform/wx/wx_text.h"
 
 namespace platform::wx {
@@ -42,6 +43,7 @@ int ShowMessageBox(wxWindow* parent, std::string_view text, std::string_view cap
                    unsigned type) {
   const long style = StyleOf(type);
   wxMessageDialog box(parent, ToWx(text), ToWx(caption), style);
+  const PresentWhenShown present(box);
   const int pressed = box.ShowModal();
   // A box with OK alone answers OK however it is closed.
   if ((style & wxCANCEL) == 0) return kMbResultOk;
