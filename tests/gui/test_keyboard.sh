@@ -9,11 +9,19 @@ start_app --spooler "dir:$WORK/spool" --settings "$WORK/Varnel.ini" || finish
 focused() { a11y_dump "$WORK/a11y.txt"; a11y_focused "$WORK/a11y.txt"; }
 field() { a11y_dump "$WORK/a11y.txt"; a11y_field "$WORK/a11y.txt" "$@"; }
 
-# Read-backs through the accelerator table.
+# Read-backs through the accelerator table, on the clipboard and as announcements to
+# the screen reader.
+/usr/bin/python3 "$HERE_LIB/a11y_listen.py" 4 >"$WORK/announced.txt" 2>"$WORK/listen.err" &
+LISTEN_PID=$!
+for _ in $(seq 1 100); do grep -q LISTENING "$WORK/announced.txt" && break; sleep 0.05; done
 key alt+1
 check "Alt+1 without an embosser" "てんじプリンタが　せんたく　されていません" "$(clip)"
 key alt+9
 check "Alt+9 on first start" "図形出力　チェックなし　改ページ出力　チェックあり" "$(clip)"
+wait "$LISTEN_PID"
+check "both announced by the main window" \
+  "frame|Varnel|てんじプリンタが　せんたく　されていません frame|Varnel|図形出力　チェックなし　改ページ出力　チェックあり" \
+  "$(grep -v LISTENING "$WORK/announced.txt" | xargs -d'\n')"
 key alt+3
 check "Alt+3 without a file" "いんさつするファイルが　せんたく　されていません" "$(clip)"
 
