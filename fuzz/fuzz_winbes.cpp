@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::string_view kVersionTag = "%BET4";
 constexpr std::size_t kHeaderSize = 1024;
+constexpr std::size_t kObjectSize = 32;
 // The header's page count field has at most four digits.
 constexpr int kMaxPages = 9999 + 1;
 
@@ -36,11 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(doc.pageGraphics.size() <= static_cast<std::size_t>(doc.pageCount),
         "never more graphics strings than pages");
   fuzz::CheckGraphicsEntries(doc.pageGraphics);
+  std::size_t entries = 0;
   for (const std::string& g : doc.pageGraphics) {
     for (std::size_t at = 0; at + fuzz::kEntrySize <= g.size(); at += fuzz::kEntrySize) {
       Check(g[at] != '4', "unused objects are left out");
     }
+    entries += g.size() / fuzz::kEntrySize;
   }
+  // Each entry comes from a 32-byte object of its own, inside its page record: the
+  // graphics never grow faster than the file.
+  Check(entries <= size / kObjectSize, "every entry has 32 bytes of the file to itself");
 
   fuzz::CheckLinesHaveNoLineEnds(doc.lines);
   return 0;

@@ -2,11 +2,7 @@
 """Writes the seed inputs of fuzz/corpus/: small files for each reader, valid ones and
 the edge cases its code distinguishes (empty, header only, records cut short, graphics
 blocks running past the end, drawings with points cut short...). The fuzzers start from
-these; the test build replays them. Run it again after changing a seed here.
-
-winbes-slow/ holds Win-BES inputs that take the reader far too long and too much memory;
-they are not fuzzing seeds, and their replay test is disabled until the reader is linear
-in the file size again."""
+these; the test build replays them. Run it again after changing a seed here."""
 
 import os
 import shutil
@@ -90,6 +86,17 @@ def bes_page(lines, end=b"\x0c\x0d"):
     return b"".join(cells(l) + b"\x0a" for l in lines) + end
 
 
+def repeated_graphics_blocks(size):
+    """Page records of 8 bytes, each a graphics block whose object count (65535) runs
+    past its record. When objects were read past their record, every page read the
+    objects of all the records after it, and the work and the graphics held grew with the
+    square of the file size: 10,000 pages and 1.5 GB of graphics for a 999,999-byte
+    file, the largest the dialog reads. Kept so that it stays linear."""
+    data = bes_header(count_field=b"9999 ", graphics=True) + b"\x00"
+    data += b"\x08\x00\x00\xfc\xff\xff\x01\x00" * ((size - len(data)) // 8)
+    return data + b"\x00" * (size - len(data))
+
+
 def winbes_seeds():
     page = bes_page(["AB C", "#A,B", "CCC"])
     objects = [(1, 0, 2, 40 + 8 * i, 300) for i in range(4)]
@@ -135,21 +142,6 @@ def winbes_seeds():
         "graphics-object-cut": bes_header(1, graphics=True) + b"\x00" +
             record(graphics_block(objects))[:-7],
         "all-bytes": bes_header(2) + b"\x00" + record(bytes(range(256))) + record(page),
-    }
-
-
-def repeated_graphics_blocks(size):
-    """Page records of 8 bytes, each a graphics block whose object count (65535) runs
-    past its record: every page reads the objects of all the records after it, so the
-    work and the graphics held grow with the square of the file size. At the largest
-    size the dialog reads, 999,999 bytes, that is 10,000 pages and 1.5 GB of graphics."""
-    data = bes_header(count_field=b"9999 ", graphics=True) + b"\x00"
-    data += b"\x08\x00\x00\xfc\xff\xff\x01\x00" * ((size - len(data)) // 8)
-    return data + b"\x00" * (size - len(data))
-
-
-def winbes_slow_seeds():
-    return {
         "repeated-graphics-blocks-64k": repeated_graphics_blocks(65536),
         "repeated-graphics-blocks-999999": repeated_graphics_blocks(999999),
     }
@@ -200,7 +192,6 @@ def write(out, name, seeds):
 def main(out):
     write(out, "base_nab", base_nab_seeds())
     write(out, "winbes", winbes_seeds())
-    write(out, "winbes-slow", winbes_slow_seeds())
     write(out, "edel", edel_seeds())
 
 

@@ -18,9 +18,8 @@
 # depends on a length past their headers (514 and 4 bytes), so the same bound is plenty
 # for them, and inputs stay small enough for tens of thousands of runs a second.
 #
-# -timeout=30: the readers are linear (but for the Win-BES inputs of
-# fuzz/corpus/winbes-slow, up to about a second at this length), so an input that runs
-# 30 seconds is a hang, even with other builds slowing the machine down.
+# -timeout=30: the readers are linear and take milliseconds at this length, so an input
+# that runs 30 seconds is a hang, even with other builds slowing the machine down.
 set -eu
 
 if [ $# -lt 2 ]; then
