@@ -23,7 +23,8 @@ if [ ! -x "$BENCH" ]; then
 fi
 
 OUT=$(mktemp "${TMPDIR:-/tmp}/varnel-bench.XXXXXX")
-trap 'rm -f "$OUT"' EXIT INT TERM
+trap 'rm -f "$OUT"' EXIT
+trap 'exit 130' INT TERM
 
 "$BENCH" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_out="$OUT" --benchmark_out_format=json "$@"

@@ -34,7 +34,8 @@ READERS=${*:-base_nab winbes edel}
 MAX_LEN=66560
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/varnel-fuzz.XXXXXX")
-trap 'rm -rf "$WORK"' EXIT INT TERM
+trap 'rm -rf "$WORK"' EXIT
+trap 'exit 130' INT TERM
 
 if [ -n "${FUZZ_RUNS:-}" ]; then
   LIMIT="-runs=$FUZZ_RUNS"
