@@ -1,4 +1,5 @@
 // The sides radios, the check boxes, the numeric edits and the printer box.
+#include "support/braille_files.h"
 #include "support/dialog_fixture.h"
 
 namespace test {
@@ -19,10 +20,8 @@ class OptionControlsTest : public DialogTest {
   }
   // An 18-line document, so that every sides radio is on offer for a single-sided model.
   void LoadEighteenLinePages(int pages) {
-    std::string file(514, ' ');
-    file.replace(508, 4, "3218");
-    for (int i = 0; i < pages * 18; ++i) file += "ABC\n";
-    Browse(dir_.Write("doc.BSE", file));
+    Browse(dir_.Write("doc.BSE", BaseFile(32, 18, std::vector<std::string>(
+                                                       static_cast<std::size_t>(pages) * 18, "ABC"))));
   }
 };
 

@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "document/braille_document.h"
+#include "support/braille_files.h"
 
 namespace {
 
 using ::testing::ElementsAre;
 
 std::vector<std::uint8_t> BaseFile(const std::string& geometry, const std::string& text) {
-  std::string header(514, '\0');
-  header.replace(508, 4, geometry);
-  const std::string all = header + text;
+  const std::string all = test::BaseFile(geometry, text);
   return std::vector<std::uint8_t>(all.begin(), all.end());
 }
 

@@ -2,6 +2,7 @@
 // shown, the range reset, and what a failed read leaves behind.
 #include <sys/stat.h>
 
+#include "support/braille_files.h"
 #include "support/dialog_fixture.h"
 
 namespace test {
@@ -10,10 +11,9 @@ namespace {
 using ::testing::ElementsAre;
 
 std::string Base(const std::string& geometry, int lines) {
-  std::string f(514, ' ');
-  f.replace(508, 4, geometry);
-  for (int i = 0; i < lines; ++i) f += "AB\n";
-  return f;
+  std::string text;
+  for (int i = 0; i < lines; ++i) text += "AB\n";
+  return BaseFile(geometry, text);
 }
 
 class BrowseTest : public DialogTest {
@@ -94,13 +94,7 @@ TEST_F(BrowseTest, EdelFileIsOnePageOfGraphicsOnly) {
 }
 
 TEST_F(BrowseTest, WinBesWithGraphicsMarkShowsGraphicsPresent) {
-  std::string f(1024, ' ');
-  f.replace(0, 5, "%BET4");
-  f.replace(22, 4, "3318");
-  f.replace(31, 2, "0 ");
-  f[515] = 'G';
-  f += std::string("\0\x06\x00\x00\xA1\x0C\x0D", 7);
-  Browse(dir_.Write("g.bes", f));
+  Browse(dir_.Write("g.bes", WinBesHeader("33", "18", "0 ", true) + WinBesRecord("\xA1\x0C\x0D")));
   EXPECT_EQ(host().GetText(1028), "図形あり");
   EXPECT_EQ(host().GetText(1007), "1");
 }

@@ -3,46 +3,21 @@
 #include <gtest/gtest.h>
 
 #include "document/braille_document.h"
+#include "support/braille_files.h"
 
 namespace {
 
 using ::testing::ElementsAre;
 
-// A header of blanks with the version tag, the geometry and the page count field.
-std::string Header(const std::string& cellsPlusOne, const std::string& lines,
-                   const std::string& pagesField, bool graphicsMark = false) {
-  std::string h(1024, ' ');
-  h.replace(0, 5, "%BET4");
-  h.replace(22, 2, cellsPlusOne);
-  h.replace(24, 2, lines);
-  h.replace(31, pagesField.size(), pagesField);
-  if (graphicsMark) h[515] = 'G';
-  return h + '\0';  // byte 1024, not read
+std::string Header(const std::string& c, const std::string& l, const std::string& p,
+                   bool g = false) {
+  return test::WinBesHeader(c, l, p, g);
 }
-
-std::string Record(const std::string& content) {
-  const std::size_t len = content.size() + 3;
-  return std::string{static_cast<char>(len & 0xFF), static_cast<char>(len >> 8), '\0'} + content;
-}
-
+std::string Record(const std::string& content) { return test::WinBesRecord(content); }
 std::string Object(int type, int reserved, int kind, unsigned x, unsigned y) {
-  std::string o(32, '\0');
-  o[0] = static_cast<char>(type);
-  o[1] = static_cast<char>(reserved);
-  o[2] = static_cast<char>(kind);
-  o[4] = static_cast<char>(x & 0xFF);
-  o[5] = static_cast<char>(x >> 8);
-  o[6] = static_cast<char>(y & 0xFF);
-  o[7] = static_cast<char>(y >> 8);
-  return o;
+  return test::WinBesObject(type, reserved, kind, x, y);
 }
-
-std::string Block(const std::vector<std::string>& objects) {
-  const std::size_t count = objects.size() + 1;
-  std::string b{'\xFC', static_cast<char>(count & 0xFF), static_cast<char>(count >> 8)};
-  for (const auto& o : objects) b += o;
-  return b;
-}
+std::string Block(const std::vector<std::string>& objects) { return test::WinBesBlock(objects); }
 
 document::BrailleDocument Parse(const std::string& file) {
   const std::vector<std::uint8_t> bytes(file.begin(), file.end());

@@ -1,5 +1,6 @@
 // The embosser byte stream, byte for byte, for each model group and page layout.
 #include "print/print_fixture.h"
+#include "support/braille_files.h"
 
 namespace test {
 namespace {
@@ -70,17 +71,7 @@ INSTANTIATE_TEST_SUITE_P(LinesPerPage, PageStartTest,
 
 TEST_F(EmbosserStreamTest, Esa721HasControlCodesButNeverGraphics) {
   StartWith("ESA721");
-  std::string f(1024, ' ');
-  f.replace(0, 5, "%BET4");
-  f.replace(22, 4, "3302");
-  f.replace(31, 2, "0 ");
-  f[515] = 'G';
-  f += '\0';
-  std::string content = "\xA1\x0A\xA3\x0A\x0C";
-  content += std::string("\xFC\x02\x00\x01\x00\x01\x00\x05\x00\x06\x00", 11) + std::string(24, '\0');
-  f += static_cast<char>(content.size() + 3);
-  f += std::string(2, '\0') + content;
-  LoadFile("g.BES", f);
+  LoadFile("g.BES", WinBesWithGraphics({WinBesObject(1, 0, 1, 5, 6)}));
   host().PressAlt('Z');  // the graphics option on, which this model ignores
   ASSERT_EQ(dlg().m_bGraphics, 1);
   EXPECT_EQ(Print(), Cat({kEscN, Line("A"), Line("B"), kFF, kF00}));
@@ -128,31 +119,9 @@ TEST_F(EmbosserStreamTest, DoubleSidedOddRangeEndsEachCopyWithABlankPage) {
 
 TEST_F(EmbosserStreamTest, GraphicsKindsAndCoordinates) {
   StartWith("TEN-10");
-  std::string f(1024, ' ');
-  f.replace(0, 5, "%BET4");
-  f.replace(22, 4, "3302");
-  f.replace(31, 2, "0 ");
-  f[515] = 'G';
-  f += '\0';
-  auto object = [](int kind, unsigned x, unsigned y) {
-    std::string o(32, '\0');
-    o[0] = 1;
-    o[2] = static_cast<char>(kind);
-    o[4] = static_cast<char>(x & 0xFF);
-    o[5] = static_cast<char>(x >> 8);
-    o[6] = static_cast<char>(y & 0xFF);
-    o[7] = static_cast<char>(y >> 8);
-    return o;
-  };
-  std::string content = "\xA1\x0A\xA3\x0A\x0C\xFC\x05";
-  content += '\0';
-  content += object(1, 0x0123, 0x0200) + object(2, 0, 0) + object(2, 31, 100) + object(3, 1023, 0);
-  const std::size_t length = content.size() + 3;
-  f += static_cast<char>(length & 0xFF);
-  f += static_cast<char>(length >> 8);
-  f += '\0';
-  f += content;
-  LoadFile("g.BES", f);
+  LoadFile("g.BES", WinBesWithGraphics({WinBesObject(1, 0, 1, 0x0123, 0x0200),
+                                        WinBesObject(1, 0, 2, 0, 0), WinBesObject(1, 0, 2, 31, 100),
+                                        WinBesObject(1, 0, 3, 1023, 0)}));
   ASSERT_EQ(dlg().m_bGraphics, 1);
   const auto graphics = Cat({B("\x1b\x1bG"), B("\x1b\x1b" "D0"), B("\x29\x63\x31\x40"),
                              B("\x1b\x1b" "D1"), B("\x20\x60\x20\x40"), B("\x20\x7f\x23\x4a"),

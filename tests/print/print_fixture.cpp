@@ -1,5 +1,7 @@
 #include "print/print_fixture.h"
 
+#include "support/braille_files.h"
+
 namespace test {
 
 const std::map<std::string, std::string>& PrintTest::PrinterOf() {
@@ -18,12 +20,7 @@ void PrintTest::StartWith(const std::string& model, const std::string& port) {
 
 void PrintTest::LoadBase(int linesPerPage, const std::vector<std::string>& lines,
                          const std::string& ext) {
-  std::string f(514, ' ');
-  char geometry[5];
-  std::snprintf(geometry, sizeof geometry, "32%02d", linesPerPage);
-  f.replace(508, 4, geometry);
-  for (const auto& l : lines) f += l + "\n";
-  LoadFile("doc." + ext, f);
+  LoadFile("doc." + ext, BaseFile(32, linesPerPage, lines));
 }
 
 void PrintTest::LoadPages(int linesPerPage, int pages) {

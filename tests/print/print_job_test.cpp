@@ -1,7 +1,9 @@
 // The print job: pages by sides, copies, progress, waits, cancel, and failures.
 #include <fstream>
+
 #include "print/print_fixture.h"
 #include "res/resource.h"
+#include "support/braille_files.h"
 #include "speech/sentences.h"
 
 namespace test {
@@ -216,10 +218,7 @@ TEST_F(PrintJobTest, LongPrinterNameAndPathArePassedWhole) {
   host().Choose(1041, name);
   std::filesystem::create_directories(dir_.path() / std::string(200, 'd'));
   const std::string path = (dir_.path() / std::string(200, 'd') / "doc.BSE").string();
-  std::string file(514, ' ');
-  file.replace(508, 4, "3222");
-  file += "A\n";
-  std::ofstream(path, std::ios::binary) << file;
+  std::ofstream(path, std::ios::binary) << BaseFile("3222", "A\n");
   Browse(path);
   ASSERT_FALSE(Print().empty());
   EXPECT_EQ(spooler_.Jobs().back().printer, name);

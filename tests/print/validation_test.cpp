@@ -1,6 +1,7 @@
 // The checks before a job, in their order, with their messages and focus moves, and the
 // graphics warnings.
 #include "print/print_fixture.h"
+#include "support/braille_files.h"
 
 namespace test {
 namespace {
@@ -70,18 +71,11 @@ TEST_F(ValidationTest, EdelDrawingsOnlyOnGraphicsModels) {
   EXPECT_TRUE(Messages().empty());  // graphics on: no warning
 }
 
-std::string WinBesWithGraphics() {
-  std::string f(1024, ' ');
-  f.replace(0, 5, "%BET4");
-  f.replace(22, 4, "3302");
-  f.replace(31, 2, "0 ");
-  f[515] = 'G';
-  return f + std::string("\0\x08\x00\x00\xA1\x0A\x0C\x0D\xA1", 9);
-}
+const std::string kGraphicsFile = WinBesWithGraphics({WinBesObject(1, 0, 1, 5, 5)});
 
 TEST_F(ValidationTest, GraphicsWarningOnOtherModelsEvenWithTheOptionOn) {
   StartWith("NABCC-SGL");
-  LoadFile("g.BES", WinBesWithGraphics());
+  LoadFile("g.BES", kGraphicsFile);
   windows_.ClearMessageBoxes();
   windows_.SetAnswerer([](const platform::MessageBoxRecord&) { return platform::kMbResultCancel; });
   EXPECT_TRUE(Print().empty());
@@ -96,7 +90,7 @@ TEST_F(ValidationTest, GraphicsWarningOnOtherModelsEvenWithTheOptionOn) {
 
 TEST_F(ValidationTest, GraphicsWarningOnGraphicsModelsOnlyWhenTheOptionIsOff) {
   StartWith("NewESA721");
-  LoadFile("g.BES", WinBesWithGraphics());
+  LoadFile("g.BES", kGraphicsFile);
   ASSERT_EQ(dlg().m_bGraphics, 1);
   EXPECT_FALSE(Print().empty());
   EXPECT_TRUE(Messages().empty());

@@ -1,4 +1,5 @@
 // The sides radios, the graphics box and the page-break box for each model and document.
+#include "support/braille_files.h"
 #include "support/dialog_fixture.h"
 
 namespace test {
@@ -18,11 +19,7 @@ TEST_P(SidesRuleTest, OffersTheSidesTheModelAndDocumentAllow) {
   const SidesCase& c = GetParam();
   spooler_.AddPrinter(c.printer, "USB001");
   Start();
-  std::string file(514, ' ');
-  file.replace(508, 4, "32" + std::string(c.linesPerPage < 10 ? "0" : "") +
-                           std::to_string(c.linesPerPage));
-  file += "A\n";
-  Browse(dir_.Write("doc.BSE", file));
+  Browse(dir_.Write("doc.BSE", BaseFile(32, c.linesPerPage, {"A"})));
   ASSERT_EQ(dlg().m_nDocLinesPerPage, c.linesPerPage);
 
   EXPECT_TRUE(host().IsControlVisible(1021));
@@ -69,30 +66,15 @@ struct GraphicsCase {
 
 class GraphicsRuleTest : public DialogTest, public ::testing::WithParamInterface<GraphicsCase> {};
 
-std::string WinBesWithGraphics() {
-  std::string f(1024, ' ');
-  f.replace(0, 5, "%BET4");
-  f.replace(22, 4, "3318");
-  f.replace(31, 2, "0 ");
-  f[515] = 'G';
-  f += '\0';
-  const std::string content = "\xA1\x0A\x0C\x0D";
-  f += static_cast<char>(content.size() + 3);
-  f += '\0';
-  f += '\0';
-  f += content;
-  return f;
-}
-
 TEST_P(GraphicsRuleTest, GraphicsBoxFollowsModelExtensionAndGraphics) {
   const GraphicsCase& c = GetParam();
   spooler_.AddPrinter(c.printer, "USB001");
   Start();
   const std::string name = c.file;
   std::string content;
-  if (name.ends_with(".BES")) content = WinBesWithGraphics();
+  if (name.ends_with(".BES")) content = WinBesWithGraphics({WinBesObject(1, 0, 1, 5, 5)});
   if (name.ends_with(".EDL")) content = "EDEL\n1ABCD\r";
-  if (name.ends_with(".BSE")) content = std::string(514, ' ') + "A\n";
+  if (name.ends_with(".BSE")) content = BaseFile("3222", "A\n");
   Browse(dir_.Write(name, content));
   EXPECT_EQ(host().IsControlEnabled(1027), c.enabled);
   EXPECT_EQ(host().IsControlEnabled(1053), c.enabled);

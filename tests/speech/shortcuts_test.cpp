@@ -1,5 +1,6 @@
 // The hidden buttons' Alt keys, and Enter and Esc in the main dialog.
 #include "speech/sentences.h"
+#include "support/braille_files.h"
 #include "support/dialog_fixture.h"
 
 namespace test {
@@ -21,10 +22,8 @@ class ShortcutTest : public DialogTest {
     ASSERT_EQ(dlg().m_strModel, model);
   }
   void LoadBase(int linesPerPage, int lines = 40) {
-    std::string file(514, ' ');
-    file.replace(508, 4, "32" + std::string(linesPerPage < 10 ? "0" : "") + std::to_string(linesPerPage));
-    for (int i = 0; i < lines; ++i) file += "AB\n";
-    Browse(dir_.Write("doc.BSE", file));
+    Browse(dir_.Write("doc.BSE", BaseFile(32, linesPerPage, std::vector<std::string>(
+                                                                static_cast<std::size_t>(lines), "AB"))));
   }
   int CheckedSides() {
     int checked = 0;
@@ -133,17 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
         SidesCase{"ESA721", 18, 'W', kDouble, 3},
         SidesCase{"TEN-100", 22, 'W', kFileDouble, -1}));
 
-std::string WinBes(bool graphicsMark) {
-  std::string f(1024, ' ');
-  f.replace(0, 5, "%BET4");
-  f.replace(22, 4, "3318");
-  f.replace(31, 2, "0 ");
-  if (graphicsMark) f[515] = 'G';
-  f += '\0';
-  f += std::string("\x07\x00\x00\xA1\x0A\x0C\x0D", 7);
-  return f;
-}
-
 TEST_F(ShortcutTest, GraphicsSwitchesOnlyForGraphicsDocumentsOnCapableModels) {
   StartWith("NABCC-DBL");
   host().PressAlt('Z');
@@ -161,7 +149,7 @@ TEST_F(ShortcutTest, GraphicsSwitchesOnlyForGraphicsDocumentsOnCapableModels) {
   EXPECT_EQ(clipboard_.Text(), speech::kEdelGraphicsFixed);
   EXPECT_EQ(dlg().m_bGraphics, 1);
 
-  Browse(dir_.Write("g.BES", WinBes(true)));
+  Browse(dir_.Write("g.BES", WinBesWithGraphics({WinBesObject(1, 0, 1, 5, 5)})));
   ASSERT_EQ(dlg().m_bGraphics, 1);
   host().PressAlt('Z');
   EXPECT_EQ(clipboard_.Text(), speech::kGraphicsOff);
