@@ -218,29 +218,34 @@ TEST_F(CupsLive, AnAbandonedDocumentPrintsNothing) {
   const std::string out = AddQueue("TEN10", "ten10.bin");
   const std::vector<std::uint8_t> bytes = RandomBytes(200 * 1024, 3);
   platform::CupsSpooler spooler;
-  {
-    std::unique_ptr<platform::PrinterConnection> printer = spooler.Open("TEN10");
-    ASSERT_NE(printer, nullptr);
-    ASSERT_TRUE(printer->StartDocument("aborted"));
-    ASSERT_TRUE(WriteEach(*printer, bytes));
-    printer->AbortDocument();
-    std::uint32_t written = 0;
-    EXPECT_FALSE(printer->Write(bytes.data(), 1, &written));
-    EXPECT_FALSE(printer->EndDocument());
-  }
+  std::unique_ptr<platform::PrinterConnection> printer = spooler.Open("TEN10");
+  ASSERT_NE(printer, nullptr);
+  ASSERT_TRUE(printer->StartDocument("aborted"));
+  ASSERT_TRUE(WriteEach(*printer, bytes));
+  printer->AbortDocument();
+  std::uint32_t written = 0;
+  EXPECT_FALSE(printer->Write(bytes.data(), 1, &written));
+  EXPECT_FALSE(printer->EndDocument());
   {
     // Closed, or destroyed, in the middle of a document: the same.
-    std::unique_ptr<platform::PrinterConnection> printer = spooler.Open("TEN10");
-    ASSERT_NE(printer, nullptr);
-    ASSERT_TRUE(printer->StartDocument("closed"));
-    ASSERT_TRUE(WriteEach(*printer, bytes));
-    printer->Close();
-    printer = spooler.Open("TEN10");
-    ASSERT_TRUE(printer->StartDocument("destroyed"));
-    ASSERT_TRUE(WriteEach(*printer, bytes));
+    std::unique_ptr<platform::PrinterConnection> other = spooler.Open("TEN10");
+    ASSERT_NE(other, nullptr);
+    ASSERT_TRUE(other->StartDocument("closed"));
+    ASSERT_TRUE(WriteEach(*other, bytes));
+    other->Close();
+    other = spooler.Open("TEN10");
+    ASSERT_TRUE(other->StartDocument("destroyed"));
+    ASSERT_TRUE(WriteEach(*other, bytes));
   }
   WaitIdle();
   EXPECT_FALSE(fs::exists(out));
+
+  // The printer whose document was given up takes the next one.
+  ASSERT_TRUE(printer->StartDocument("after"));
+  ASSERT_TRUE(WriteEach(*printer, test::Bytes("after")));
+  ASSERT_TRUE(printer->EndDocument());
+  WaitIdle();
+  EXPECT_EQ(test::ReadBytes(out), test::Bytes("after"));
   ASSERT_TRUE(RunProgram({"lpadmin", "-x", "TEN10"}));
 }
 
