@@ -39,7 +39,7 @@ bool CupsSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   if (!http) return false;
 
   // Asked directly rather than through cupsGetDests: no lpoptions instances, no network
-  // browsing, and a server that does not answer tells apart from one without queues.
+  // browsing, and a server that does not answer is told apart from one without queues.
   static const char* const kAttributes[] = {"printer-name", "device-uri"};
   ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
   ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
