@@ -94,6 +94,16 @@ click_on() {
 }
 # The number of windows of the program on screen.
 window_count() { xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l; }
+# Waits up to SECONDS for COUNT windows on screen; prints the count then.
+wait_windows() {
+  local n deadline=$(($(date +%s%N) + $2 * 1000000000))
+  while :; do
+    n=$(window_count)
+    [ "$n" = "$1" ] || [ "$(date +%s%N)" -ge "$deadline" ] && break
+    sleep 0.05
+  done
+  echo "$n"
+}
 
 # The close box: the window manager's WM_DELETE_WINDOW request, as a click on it sends.
 close_box() { /usr/bin/python3 "$HERE_LIB/close_window.py" "$WID"; }

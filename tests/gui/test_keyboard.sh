@@ -6,7 +6,6 @@ source "$GUI_LIB"
 mkdir -p "$WORK/spool"
 : >"$WORK/spool/printers"   # a spooler without embossers
 start_app --spooler "dir:$WORK/spool" --settings "$WORK/Varnel.ini" || finish
-focused() { a11y_dump "$WORK/a11y.txt"; a11y_focused "$WORK/a11y.txt"; }
 field() { a11y_dump "$WORK/a11y.txt"; a11y_field "$WORK/a11y.txt" "$@"; }
 
 # Read-backs through the accelerator table, on the clipboard and as announcements to
@@ -27,17 +26,17 @@ check "Alt+3 without a file" "いんさつするファイルが　せんたく�
 
 # Tab follows the template: Browse, then the file name.
 key Tab
-check "Tab from Browse reaches the file name" "text|ファイル" "$(focused)"
+check "Tab from Browse reaches the file name" "text|ファイル" "$(wait_focus "text|ファイル" 3)"
 
 # Focus keys; Enter in an edit does nothing; Esc goes back to Browse.
 key alt+6
-check "Alt+6 focuses the start page" "text|開始" "$(focused)"
+check "Alt+6 focuses the start page" "text|開始" "$(wait_focus "text|開始" 3)"
 key Return
-check "Enter in an edit leaves the focus" "text|開始" "$(focused)"
+check "Enter in an edit leaves the focus" "text|開始" "$(wait_focus "text|開始" 3)"
 check "Enter in an edit opens nothing" 1 "$(window_count)"
 key Escape
 kill -0 "$APP_PID" 2>/dev/null && ok "Esc keeps the window open" || bad "Esc keeps the window open"
-check "Esc moves the focus to Browse" "push button|ファイル参照(4)" "$(focused)"
+check "Esc moves the focus to Browse" "push button|ファイル参照(4)" "$(wait_focus "push button|ファイル参照(4)" 3)"
 
 # Digit edits: a typed letter never arrives, and the selection stays; a pasted one is refused with a message,
 # after which the copies read 1.
@@ -53,21 +52,20 @@ printf '3a' | xclip -i -selection clipboard &
 XCLIP_PID=$!
 sleep 0.2
 key ctrl+a ctrl+v
-check "pasted letter shows the message" 2 "$(window_count)"
+check "pasted letter shows the message" 2 "$(wait_windows 2 5)"
 key Return
-check "message closed with Enter" 1 "$(window_count)"
+check "message closed with Enter" 1 "$(wait_windows 1 5)"
 check "copies reset to 1" 1 "$(field text 部数 9)"
 kill "$XCLIP_PID" 2>/dev/null
 wait "$XCLIP_PID" 2>/dev/null
 
 # Alt+4 is both the hidden button's key and Browse's mnemonic: one file dialog only.
 key alt+4
-sleep 0.5
-check "Alt+4 opens the file dialog" 2 "$(window_count)"
+check "Alt+4 opens the file dialog" 2 "$(wait_windows 2 5)"
 key Escape
 sleep 1
 check "one file dialog, once" 1 "$(window_count)"
-check "focus back on Browse" "push button|ファイル参照(4)" "$(focused)"
+check "focus back on Browse" "push button|ファイル参照(4)" "$(wait_focus "push button|ファイル参照(4)" 3)"
 
 # Alt+Q: the closing sentence, the settings written, a normal end.
 inode=$(stat -c %i "$WORK/Varnel.ini")

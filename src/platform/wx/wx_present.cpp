@@ -10,8 +10,16 @@ namespace platform::wx {
 
 #ifdef __WXGTK__
 
+namespace {
+
+// How often the window is looked for until it is on screen (a few turns at most).
+constexpr unsigned kPollMilliseconds = 5;
+
+}  // namespace
+
 PresentWhenShown::PresentWhenShown(wxWindow& window) : window_(window) {
-  source_ = g_idle_add(reinterpret_cast<GSourceFunc>(&PresentWhenShown::OnIdle), this);
+  source_ = g_timeout_add(kPollMilliseconds,
+                          reinterpret_cast<GSourceFunc>(&PresentWhenShown::OnIdle), this);
 }
 
 PresentWhenShown::~PresentWhenShown() {
