@@ -10,6 +10,7 @@
 
 #include "app/varnel_app.h"
 #include "platform/cups/cups_spooler.h"
+#include "platform/cups/cups_stall_limit.h"
 #include "platform/dirspool/dir_spooler.h"
 #include "platform/environment_posix.h"
 #include "platform/platform.h"
@@ -60,11 +61,13 @@ class VarnelWxApp : public wxApp {
     if (IsDirSpooler(options_.spooler)) {
       spooler = std::make_unique<platform::DirSpooler>(options_.spooler.substr(kDirPrefix.size()));
     } else {
-      // While the server is slow to answer, the windows go on repainting.
-      spooler = std::make_unique<platform::CupsSpooler>([&pump] {
-        pump.PumpPending();
-        return true;
-      });
+      // While the server is slow to answer, the windows go on repainting; a server
+      // silent for a minute fails the job instead of holding the program forever.
+      spooler = std::make_unique<platform::CupsSpooler>(
+          [&pump, giveUp = platform::StallLimit(std::chrono::seconds(60))]() mutable {
+            pump.PumpPending();
+            return giveUp();
+          });
     }
 
     platform::Platform services{windows, clipboard, *spooler, fileChooser,
