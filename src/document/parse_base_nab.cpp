@@ -1,6 +1,8 @@
 // BASE and NAB files: a 514-byte header of which only the page geometry is read, then
 // plain braille lines. A file shorter than the header reads its missing header bytes as
 // zero (and has no text).
+#include <algorithm>
+
 #include "document/braille_document.h"
 
 namespace document {
@@ -18,17 +20,18 @@ BrailleDocument ParseBaseNab(Bytes file) {
   const std::size_t headerEnd = file.size() < kHeaderSize ? file.size() : kHeaderSize;
   doc.header.assign(reinterpret_cast<const char*>(file.data()), headerEnd);
 
-  std::string line;
-  for (std::size_t i = kHeaderSize; i < file.size(); ++i) {
-    const std::uint8_t b = file[i];
-    if (b == 0x0A) {
-      doc.lines.push_back(std::move(line));
-      line.clear();
-    } else if (b == 0x1A) {
-      break;  // end of text: the line being collected is dropped
-    } else if (b != 0x0D) {
-      line += static_cast<char>(b);
-    }
+  // The text ends at the end-of-text byte. A line is kept when its LF comes: the line
+  // being collected when the text ends is dropped. CRs are left out wherever they are.
+  // Each line is taken whole, and the list is made its final size at once, so that the
+  // document holds no more memory than it needs.
+  const Bytes text = file.subspan(headerEnd);
+  const auto textEnd = std::find(text.begin(), text.end(), std::uint8_t{0x1A});
+  doc.lines.reserve(static_cast<std::size_t>(std::count(text.begin(), textEnd, std::uint8_t{0x0A})));
+  for (auto start = text.begin();;) {
+    const auto lf = std::find(start, textEnd, std::uint8_t{0x0A});
+    if (lf == textEnd) break;
+    std::erase(doc.lines.emplace_back(start, lf), '\r');
+    start = lf + 1;
   }
 
   doc.charsPerLine = 10 * DigitValue(At(file, 508)) + DigitValue(At(file, 509));
