@@ -21,7 +21,12 @@ class MemoryConnection : public PrinterConnection {
     MemoryJob& job = spooler_.jobs_[job_];
     ++job.writeCalls;
     if (spooler_.failWriteAt_ != 0 && job.writeCalls >= spooler_.failWriteAt_) return false;
-    job.bytes.insert(job.bytes.end(), data, data + size);
+    // The print job writes one byte at a time: append it without a range insert.
+    if (size == 1) {
+      job.bytes.push_back(*data);
+    } else {
+      job.bytes.insert(job.bytes.end(), data, data + size);
+    }
     *written = size;
     return true;
   }
