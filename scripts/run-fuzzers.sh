@@ -5,7 +5,9 @@
 #   scripts/run-fuzzers.sh BUILD_DIR SECONDS [READER...]
 #
 # READER is base_nab, winbes or edel (all three by default). With FUZZ_RUNS=N in the
-# environment each target runs N inputs instead of SECONDS.
+# environment each target runs N inputs instead of SECONDS; with FUZZ_CORPUS_OUT=DIR the
+# corpus each target ends with is copied to DIR/READER (to measure its coverage, or to
+# pick new seeds from).
 #
 # The seeds (fuzz/corpus/READER and samples/) are copied into a temporary working corpus:
 # nothing is written into the source tree. Inputs that broke a target are kept under
@@ -64,6 +66,11 @@ for reader in $READERS; do
       -print_final_stats=1) >"$dir/log" 2>&1 || status=$?
   grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::(number_of_executed_units|average_exec_per_sec|slowest_unit_time_sec|peak_rss_mb)|^(==[0-9]+==ERROR|SUMMARY|broken invariant|artifact_prefix)' \
     "$dir/log" || true
+
+  if [ -n "${FUZZ_CORPUS_OUT:-}" ]; then
+    mkdir -p "$FUZZ_CORPUS_OUT/$reader"
+    cp "$dir/corpus/"* "$FUZZ_CORPUS_OUT/$reader/"
+  fi
 
   units=$(sed -n 's/^stat::number_of_executed_units: *//p' "$dir/log")
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$dir/log")
