@@ -7,6 +7,7 @@
 // the page count is that of the records read. A graphics object record is used only when
 // all its 32 bytes lie in its page record and in the file: objects spilling into the next
 // record would be read again by every page before it.
+#include <array>
 #include <string_view>
 
 #include "document/braille_document.h"
@@ -24,6 +25,17 @@ const std::string kFillerLine = "  ";
 std::uint8_t At(Bytes file, std::size_t i) { return i < file.size() ? file[i] : 0; }
 
 unsigned U16(Bytes file, std::size_t i) { return At(file, i) | (At(file, i + 1) << 8); }
+
+// BesCellToAscii of every byte value, so that the page loop looks each byte up instead of
+// calling it.
+const std::array<std::uint8_t, 256>& CellTable() {
+  static const std::array<std::uint8_t, 256> table = [] {
+    std::array<std::uint8_t, 256> t{};
+    for (unsigned b = 0; b < t.size(); ++b) t[b] = BesCellToAscii(static_cast<std::uint8_t>(b));
+    return t;
+  }();
+  return table;
+}
 
 // The page count field: one to four digits from offset 31, ended by a blank.
 int PageCountField(Bytes file) {
@@ -67,6 +79,7 @@ std::optional<BrailleDocument> ParseWinBes(Bytes file) {
   const int L = doc.linesPerPage;
   const int pagesInHeader = PageCountField(file);
 
+  const std::array<std::uint8_t, 256>& cells = CellTable();
   std::string line;  // carried over from one page to the next
   std::size_t s = kFirstRecord;
   int pagesRead = 0;
@@ -78,7 +91,7 @@ std::optional<BrailleDocument> ParseWinBes(Bytes file) {
     std::string graphics;
     int j = 0;
     for (std::size_t i = s + 3; i <= end; ++i) {
-      const std::uint8_t c = BesCellToAscii(file[i]);
+      const std::uint8_t c = cells[file[i]];
       if (c == 0) continue;
       if (c == 0x0A || (c == 0x0D && i == e)) {
         if (j < L) {
