@@ -13,7 +13,6 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/valtext.h>
 
 #include "platform/wx/wx_accessibility.h"
 #include "platform/wx/wx_dialog_host.h"
@@ -160,13 +159,11 @@ wxWindow* WxDialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOf
       if ((c.style & kReadOnly) != 0) style |= wxTE_READONLY;
       if ((c.style & kRightAligned) != 0) style |= wxTE_RIGHT;
       if ((c.style & kBorder) == 0) style |= wxBORDER_NONE;
-      // Typed non-digits never arrive; pasted text still does, and the dialog checks it.
-      const wxTextValidator digits(wxFILTER_DIGITS);
-      const wxValidator& validator =
-          (c.style & kDigitsOnly) != 0 ? static_cast<const wxValidator&>(digits)
-                                       : wxDefaultValidator;
+      // No text validator on the digits-only edits: the host stops typed non-digits
+      // before they reach the edit, and a validator would also take the keys pressed
+      // with Alt, the buttons' mnemonics. Pasted text arrives; the dialog checks it.
       w = CreateControl<wxTextCtrl>(hidden, window_, id, ToWx(c.text), pos, size, style,
-                                    validator);
+                                    wxDefaultValidator);
       break;
     }
     case ControlKind::kRadioButton:
