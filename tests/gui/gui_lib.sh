@@ -108,10 +108,85 @@ wait_windows() {
 # The close box: the window manager's WM_DELETE_WINDOW request, as a click on it sends.
 close_box() { /usr/bin/python3 "$HERE_LIB/close_window.py" "$WID"; }
 
-# Saves a picture of the main window into ARTIFACTS and prints where.
+# Saves a picture of the main window, or of WINDOW, into ARTIFACTS as NAME.png and
+# prints where. Usage: screenshot NAME [WINDOW]
 screenshot() {
   local file="$ARTIFACTS/$1.png"
-  import -window "$WID" "$file" 2>/dev/null && echo "screenshot: $file"
+  import -window "${2:-$WID}" "$file" 2>/dev/null && echo "screenshot: $file"
+}
+
+# The id of a window of the program on screen other than the main window (a dialog,
+# a message box, the progress window); empty when there is none.
+other_window() {
+  xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null | grep -vx "$WID" | head -1
+}
+
+# Presses KEYS and prints the sentence the program then puts on the clipboard, or
+# nothing after 5 s. The clipboard first gets a marker from another owner, so that a
+# sentence said before is never taken for the new one.
+said() {
+  local marker="-- no sentence --" text="" owner
+  printf '%s' "$marker" | xclip -i -selection clipboard >/dev/null 2>&1 &
+  owner=$!
+  for _ in $(seq 1 100); do [ "$(clip)" = "$marker" ] && break; sleep 0.02; done
+  xdotool key --delay 40 "$@"
+  for _ in $(seq 1 200); do
+    text=$(clip)
+    [ -n "$text" ] && [ "$text" != "$marker" ] && break
+    sleep 0.025
+  done
+  kill "$owner" 2>/dev/null
+  wait "$owner" 2>/dev/null
+  [ "$text" = "$marker" ] || printf '%s' "$text"
+}
+
+# Waits up to SECONDS for TEXT on the clipboard; prints the clipboard's text then.
+wait_clip() {
+  local now deadline=$(($(date +%s%N) + $2 * 1000000000))
+  while :; do
+    now=$(clip)
+    [ "$now" = "$1" ] || [ "$(date +%s%N)" -ge "$deadline" ] && break
+    sleep 0.05
+  done
+  printf '%s' "$now"
+}
+
+# Alt+4, then PATH typed into the file dialog's location field, and Enter. With NAME,
+# a picture of the file dialog is saved as NAME.png first. Fails when the dialog does
+# not open or does not close.
+choose_file() {
+  key alt+4
+  [ "$(wait_windows 2 5)" = 2 ] || return 1
+  [ -n "${2:-}" ] && screenshot "$2" "$(other_window)"
+  key ctrl+l
+  xdotool type --delay 20 "$1"
+  key Return
+  [ "$(wait_windows 1 5)" = 1 ]
+}
+
+# The number of jobs completed in the virtual embosser folder DIR, and the newest one
+# (a job's name begins with the time it was completed).
+job_count() { find "$1" -maxdepth 1 -name 'job-*.brl' 2>/dev/null | wc -l; }
+last_job() { find "$1" -maxdepth 1 -name 'job-*.brl' 2>/dev/null | sort | tail -1; }
+# Waits up to SECONDS for COUNT jobs in DIR; prints the count then.
+wait_jobs() {
+  local n deadline=$(($(date +%s%N) + $3 * 1000000000))
+  while :; do
+    n=$(job_count "$1")
+    [ "$n" = "$2" ] || [ "$(date +%s%N)" -ge "$deadline" ] && break
+    sleep 0.05
+  done
+  echo "$n"
+}
+
+# Prints "ok" when the settings record FILE holds NAME as the chosen printer (at
+# offset 512, in code page 932, ended by CR LF); else what it holds there.
+settings_printer() {
+  local want got n
+  want=$( { printf '%s' "$2" | iconv -t CP932; printf '\r\n'; } | od -An -tx1 | xargs)
+  n=$(( $(printf '%s' "$2" | iconv -t CP932 | wc -c) + 2 ))
+  got=$(dd if="$1" bs=1 skip=512 count="$n" 2>/dev/null | od -An -tx1 | xargs)
+  if [ "$want" = "$got" ]; then echo ok; else echo "$got"; fi
 }
 
 # Waits up to SECONDS for the program to end; sets EXIT_STATUS (or "running").

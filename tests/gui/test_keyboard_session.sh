@@ -1,0 +1,162 @@
+#!/bin/bash
+# A whole session by keyboard alone with the virtual embossers: printers chosen with
+# Alt+2 and the arrow keys, files with Alt+4 and a typed path, every read-back and
+# every option key where it switches and where it is refused (each with its sentence
+# on the clipboard), the range and copies typed after Alt+6/7/8, a graphics warning
+# declined, Alt+P, and Alt+Q. The job's bytes are those the headless program writes
+# for the same choices, and the settings keep the last printer.
+source "$GUI_LIB"
+
+SAMPLES=$(realpath "$HERE_LIB/../../samples")
+SPOOL=$WORK/spool
+mkdir -p "$SPOOL"   # no printer list: one virtual embosser a model
+for f in sample.BSE sample.NAB sample.BES drawing.EDL; do cp "$SAMPLES/$f" "$WORK/"; done
+
+# The sentences, as the program says them (wide blanks are U+3000).
+printer_said() { echo "いんさつする　てんじプリンタわ   $1　です　　せつぞくばしょわ　$SPOOL/$1　です"; }
+file_said() { echo "いんさつするファイルわ　$1　です　　一ページわ　$2ます　$3ぎょう　$4ページ　$5"; }
+range_said() { echo "いんさつする　はんいわ　$1ページから　$2ページまでの　$3"; }
+options_said() { echo "図形出力　チェック$1　改ページ出力　チェック$2"; }
+SINGLE_SET="全ページ　かためん　いんさつに　せっていしました"
+FRONT_SET="おもてめん　いんさつに　せっていしました"
+BACK_SET="うらめん　いんさつに　せっていしました"
+DOUBLE_SET="全ページ　りょーめん　いんさつに　せっていしました"
+PRINTER_NO_PER_SIDE="このプリンタわ　片面ごとの　両面印刷わ　できません"
+FILE_NO_PER_SIDE="このファイルわ　片面ごとの　両面印刷わ　できません"
+PRINTER_NO_DOUBLE="このプリンタわ　両面印刷　できません"
+FILE_NO_DOUBLE="このファイルわ　両面印刷　できません"
+PRINTER_NO_GRAPHICS="このプリンタでわ　図形は印刷できませんので　図形出力の　チェックわ　いれられません"
+NO_GRAPHICS_DATA="図形データがないので　図形出力の　チェックわ　いれられません"
+EDEL_GRAPHICS_FIXED="エーデルのファイルでわ　図形出力の　チェックわ　はずせません"
+GRAPHICS_ON="図形出力の　チェックを　いれました"
+GRAPHICS_OFF="図形出力の　チェックを　はずしました"
+PAGE_BREAK_REQUIRED="このプリンタでわ　改ページ出力が必要ですので　チェックわ　はずせません"
+PAGE_BREAK_ON="改ページ出力のチェックを　いれました"
+PAGE_BREAK_OFF="改ページ出力のチェックを　はずしました"
+PRINT_FINISHED="印刷を　終了しました"
+
+start_app --spooler "dir:$SPOOL" --settings "$WORK/Varnel.ini" || finish
+
+# First start: the first embosser of the sorted list, no file.
+check "Alt+1: the first virtual embosser" "$(printer_said 仮想ESA721)" "$(said alt+1)"
+check "Alt+3 without a file" "いんさつするファイルが　せんたく　されていません" "$(said alt+3)"
+
+# A 22-line file: no per-side nor double-sided printing on an ESA721.
+choose_file "$WORK/sample.BSE" file_dialog || bad "file dialog for sample.BSE"
+check "Alt+3: sample.BSE" "$(file_said "$WORK/sample.BSE" 32 22 3 ずけいわ　ありません)" "$(said alt+3)"
+check "Alt+O refused for a 22-line file" "$FILE_NO_PER_SIDE" "$(said alt+o)"
+check "Alt+W refused for a 22-line file" "$FILE_NO_DOUBLE" "$(said alt+w)"
+check "Alt+5: the range of the new file" "$(range_said 1 3 全ページ　かためん　いんさつ　です)" \
+  "$(said alt+5)"
+
+# An 18-line file: front and back sides on an ESA721.
+choose_file "$WORK/sample.NAB" || bad "file dialog for sample.NAB"
+check "Alt+3: sample.NAB" "$(file_said "$WORK/sample.NAB" 32 18 3 ずけいわ　ありません)" "$(said alt+3)"
+check "Alt+O on an ESA721" "$FRONT_SET" "$(said alt+o)"
+check "Alt+U on an ESA721" "$BACK_SET" "$(said alt+u)"
+check "Alt+5: back side" "$(range_said 1 3 うらめん　ぐうすうぺーじです)" "$(said alt+5)"
+
+# Alt+2, then Down twice: ESA721, NewESA721, TEN-10.
+key alt+2
+check "Alt+2 focuses the printer name" "text|プリンタ名" "$(wait_focus "text|プリンタ名" 3)"
+key Down Down
+check "Alt+1: 仮想TEN-10 chosen" "$(printer_said 仮想TEN-10)" "$(said alt+1)"
+check "Alt+W refused on a TEN-10" "$PRINTER_NO_DOUBLE" "$(said alt+w)"
+check "Alt+U refused on a TEN-10" "$PRINTER_NO_PER_SIDE" "$(said alt+u)"
+check "Alt+K refused on a TEN-10" "$PAGE_BREAK_REQUIRED" "$(said alt+k)"
+check "Alt+Z refused without graphics data" "$NO_GRAPHICS_DATA" "$(said alt+z)"
+check "Alt+9 on a TEN-10" "$(options_said なし あり)" "$(said alt+9)"
+
+# Down: TEN-100, double-sided for an 18-line file.
+key Down
+check "Alt+1: 仮想TEN-100 chosen" "$(printer_said 仮想TEN-100)" "$(said alt+1)"
+check "Alt+5: double-sided chosen with the printer" \
+  "$(range_said 1 3 全ページ　りょーめん　いんさつ　です)" "$(said alt+5)"
+check "Alt+S" "$SINGLE_SET" "$(said alt+s)"
+check "Alt+5: single-sided" "$(range_said 1 3 全ページ　かためん　いんさつ　です)" "$(said alt+5)"
+check "Alt+W on a TEN-100 with an 18-line file" "$DOUBLE_SET" "$(said alt+w)"
+check "Alt+O refused on a TEN-100" "$PRINTER_NO_PER_SIDE" "$(said alt+o)"
+check "Alt+K refused on a TEN-100" "$PAGE_BREAK_REQUIRED" "$(said alt+k)"
+
+# A drawing: graphics only, always printed.
+choose_file "$WORK/drawing.EDL" || bad "file dialog for drawing.EDL"
+check "Alt+3: drawing.EDL" "$(file_said "$WORK/drawing.EDL" 0 0 1 ずけい　のみです)" "$(said alt+3)"
+check "Alt+Z refused for a drawing" "$EDEL_GRAPHICS_FIXED" "$(said alt+z)"
+
+# Alt+2, Down twice: 点字両面, 点字片面 (single-sided, page breaks optional, no graphics).
+key alt+2
+key Down Down
+check "Alt+1: 仮想点字片面 chosen" "$(printer_said 仮想点字片面)" "$(said alt+1)"
+check "Alt+W refused on a single-sided embosser" "$PRINTER_NO_DOUBLE" "$(said alt+w)"
+check "Alt+Z refused on a single-sided embosser" "$PRINTER_NO_GRAPHICS" "$(said alt+z)"
+check "Alt+K switches page breaks off" "$PAGE_BREAK_OFF" "$(said alt+k)"
+check "Alt+9 after Alt+K" "$(options_said なし なし)" "$(said alt+9)"
+check "Alt+K switches page breaks on" "$PAGE_BREAK_ON" "$(said alt+k)"
+
+# A file with graphics, and back up to the TEN-100: graphics printed, switchable.
+choose_file "$WORK/sample.BES" || bad "file dialog for sample.BES"
+check "Alt+3: sample.BES" "$(file_said "$WORK/sample.BES" 32 18 4 ずけいが　あります)" "$(said alt+3)"
+key alt+2
+key Up Up
+check "Alt+1: 仮想TEN-100 chosen again" "$(printer_said 仮想TEN-100)" "$(said alt+1)"
+check "Alt+9: graphics on with a graphics model" "$(options_said あり あり)" "$(said alt+9)"
+check "Alt+Z switches graphics off" "$GRAPHICS_OFF" "$(said alt+z)"
+check "Alt+9 after Alt+Z" "$(options_said なし あり)" "$(said alt+9)"
+
+# Printing with graphics off asks first; Esc declines, and nothing is printed.
+key alt+p
+check "graphics warning shown" 2 "$(wait_windows 2 5)"
+screenshot message_box "$(other_window)"
+a11y_dump "$WORK/a11y.txt"
+grep -q '^label|ファイルには図形データが含まれていますが' "$WORK/a11y.txt" &&
+  ok "graphics warning text" || bad "graphics warning text"
+key Escape
+check "warning declined with Esc" 1 "$(wait_windows 1 5)"
+check "nothing printed after declining" 0 "$(job_count "$SPOOL/仮想TEN-100")"
+check "Alt+Z switches graphics on" "$GRAPHICS_ON" "$(said alt+z)"
+
+# The range and the copies typed after Alt+6, Alt+7 and Alt+8; Alt+P is then pressed
+# with the focus in the copies edit.
+key alt+6
+check "Alt+6 focuses the start page" "text|開始" "$(wait_focus "text|開始" 3)"
+xdotool key --delay 40 ctrl+a
+xdotool type --delay 40 2
+key alt+7
+check "Alt+7 focuses the end page" "text|終了" "$(wait_focus "text|終了" 3)"
+xdotool key --delay 40 ctrl+a
+xdotool type --delay 40 4
+key alt+8
+check "Alt+8 focuses the copies" "text|部数" "$(wait_focus "text|部数" 3)"
+xdotool key --delay 40 ctrl+a
+xdotool type --delay 40 2
+a11y_dump "$WORK/a11y.txt"
+check "range and copies typed" "2 4 2" "$(for n in 開始 終了 部数; do
+  a11y_field "$WORK/a11y.txt" text "$n" 9; done | xargs)"
+check "Alt+5: the typed range" "$(range_said 2 4 全ページ　りょーめん　いんさつ　です)" "$(said alt+5)"
+screenshot main_window_ready
+
+# Alt+P: the progress window, then the end-of-job sentence while it is on the clipboard.
+clear_clip
+key alt+p
+check "progress window shown" 2 "$(wait_windows 2 5)"
+check "end-of-job sentence" "$PRINT_FINISHED" "$(wait_clip "$PRINT_FINISHED" 60)"
+check "one job spooled" 1 "$(wait_jobs "$SPOOL/仮想TEN-100" 1 5)"
+check "focus back on Print" "push button|印刷(P)" "$(wait_focus "push button|印刷(P)" 10)"
+"$CLI" print "$WORK/sample.BES" --printer 仮想TEN-100 --from 2 --to 4 --copies 2 \
+  --sides double --graphics on --page-break on --output "$WORK/cli.bin" \
+  --settings "$WORK/cli.ini" >"$WORK/cli.out" 2>&1 ||
+  bad "varnel-cli print" "$(cat "$WORK/cli.out")"
+job=$(last_job "$SPOOL/仮想TEN-100")
+if [ -n "$job" ] && cmp -s "$job" "$WORK/cli.bin"; then ok "job bytes as the headless program's"
+else bad "job bytes as the headless program's" "$(cmp "$job" "$WORK/cli.bin" 2>&1)"; fi
+[ "$(stat -c %s "$WORK/cli.bin" 2>/dev/null || echo 0)" -gt 1000 ] &&
+  ok "a job of some size" || bad "a job of some size"
+
+# Alt+Q: a normal end, and the settings keep the printer last chosen.
+key alt+q
+wait_exit 10 || bad "Alt+Q ends the program"
+check "exit status after Alt+Q" 0 "$EXIT_STATUS"
+check "settings hold 仮想TEN-100 at offset 512, in code page 932" ok \
+  "$(settings_printer "$WORK/Varnel.ini" 仮想TEN-100)"
+
+finish
