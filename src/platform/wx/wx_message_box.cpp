@@ -43,6 +43,8 @@ int ShowMessageBox(wxWindow* parent, std::string_view text, std::string_view cap
                    unsigned type) {
   const long style = StyleOf(type);
   wxMessageDialog box(parent, ToWx(text), ToWx(caption), style);
+  // The buttons speak Japanese whatever the desktop's language.
+  if ((style & wxCANCEL) != 0) box.SetOKCancelLabels(ToWx("OK"), ToWx("キャンセル"));
   const PresentWhenShown present(box);
   const int pressed = box.ShowModal();
   // A box with OK alone answers OK however it is closed.
