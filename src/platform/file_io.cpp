@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -32,13 +33,21 @@ class Fd {
   int fd_;
 };
 
-// Reads up to `count` bytes; false on a read error.
+// Reads up to `count` bytes; false on a read error. The buffer starts at the size the
+// file says it has (and one byte more, to see a file that grew), so a small file does not
+// cost a buffer of `count` bytes.
 bool ReadUpTo(int fd, std::size_t count, std::vector<std::uint8_t>& out) {
   out.clear();
-  out.resize(count);
+  struct stat st {};
+  std::size_t size = count;
+  if (::fstat(fd, &st) == 0 && st.st_size >= 0 && static_cast<std::size_t>(st.st_size) < count) {
+    size = static_cast<std::size_t>(st.st_size) + 1;
+  }
+  out.resize(size);
   std::size_t got = 0;
   while (got < count) {
-    const ssize_t n = ::read(fd, out.data() + got, count - got);
+    if (got == out.size()) out.resize(std::min(count, out.size() * 2));
+    const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
       out.clear();
