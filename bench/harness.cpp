@@ -6,6 +6,7 @@
 #include <random>
 #include <string_view>
 
+#include "document/braille_document.h"
 #include "res/resource.h"
 
 namespace bench {
@@ -139,19 +140,7 @@ namespace {
 
 // Braille ASCII to Win-BES cell codes: 0xA0 + the six-dot pattern of the character.
 std::uint8_t CellCode(char c) {
-  static constexpr const char* kDots[64] = {
-      "",     "2346",  "5",    "3456",  "1246", "146",    "12346", "3",
-      "12356", "23456", "16",  "346",   "6",    "36",     "46",    "34",
-      "356",  "2",     "23",   "25",    "256",  "26",     "235",   "2356",
-      "236",  "35",    "156",  "56",    "126",  "123456", "345",   "1456",
-      "4",    "1",     "12",   "14",    "145",  "15",     "124",   "1245",
-      "125",  "24",    "245",  "13",    "123",  "134",    "1345",  "135",
-      "1234", "12345", "1235", "234",   "2345", "136",    "1236",  "2456",
-      "1346", "13456", "1356", "246",   "1256", "12456",  "45",    "456"};
-  const auto index = static_cast<unsigned char>(c) - 0x20u;
-  unsigned pattern = 0;
-  for (const char* d = kDots[index < 64 ? index : 0]; *d != '\0'; ++d) pattern |= 1u << (*d - '1');
-  return static_cast<std::uint8_t>(0xA0 + pattern);
+  return static_cast<std::uint8_t>(0xA0 + document::BrailleAsciiPattern(static_cast<std::uint8_t>(c)));
 }
 
 void AppendU16(std::vector<std::uint8_t>& out, unsigned v) {
@@ -262,11 +251,9 @@ std::vector<std::uint8_t> MakeEdel(std::size_t size) {
 
 // ---- the dialog ----
 
-Harness::Harness()
-    : environment_(Folder().File("Varnel.ini")),
-      platform_{windows_, clipboard_, spooler_, files_, shell_, clock_, pump_, environment_} {
-  spooler_.AddPrinter("TEN-100", "USB001");
-  dlg_ = std::make_unique<CVarnelDlg>(platform_);
+Harness::Harness() : services_(Folder().File("Varnel.ini")) {
+  services_.spooler.AddPrinter("TEN-100", "USB001");
+  dlg_ = std::make_unique<CVarnelDlg>(services_.platform);
   dlg_->SetMainWindowRole();
   if (!dlg_->CreateModeless(nullptr)) {
     std::fprintf(stderr, "the main dialog cannot be created\n");
@@ -278,19 +265,19 @@ Harness::~Harness() {
   if (dlg_) dlg_->DestroyWindow();
 }
 
-platform::HeadlessHost& Harness::host() { return *windows_.Find(res::kIddVarnel); }
+platform::HeadlessHost& Harness::host() { return *services_.windows.Find(res::kIddVarnel); }
 
 bool Harness::Browse(const std::string& path) {
-  const std::size_t before = windows_.MessageBoxes().size();
-  files_.Answer(path);
+  const std::size_t before = services_.windows.MessageBoxes().size();
+  services_.files.Answer(path);
   host().Click(res::kIdcBrowse);
-  return windows_.MessageBoxes().size() == before;
+  return services_.windows.MessageBoxes().size() == before;
 }
 
 bool Harness::Print() {
-  const std::size_t before = windows_.MessageBoxes().size();
+  const std::size_t before = services_.windows.MessageBoxes().size();
   host().Click(res::kIdcPrint);
-  return windows_.MessageBoxes().size() == before;
+  return services_.windows.MessageBoxes().size() == before;
 }
 
 void Harness::ForgetDocument() {

@@ -12,10 +12,7 @@
 
 #include "app/varnel_dlg.h"
 #include "platform/headless/headless_host.h"
-#include "platform/headless/headless_window_system.h"
-#include "platform/headless/scripted_services.h"
-#include "platform/memory/memory_clipboard.h"
-#include "platform/memory/memory_spooler.h"
+#include "platform/headless/headless_platform.h"
 
 namespace bench {
 
@@ -60,20 +57,12 @@ class Harness {
   bool Browse(const std::string& path);
   // Presses Print; false when a message box was shown.
   bool Print();
-  const platform::MemorySpooler& spooler() const { return spooler_; }
+  const platform::MemorySpooler& spooler() const { return services_.spooler; }
   // Releases the loaded document, as if no file had been chosen.
   void ForgetDocument();
 
  private:
-  platform::HeadlessWindowSystem windows_;
-  platform::MemoryClipboard clipboard_;
-  platform::MemorySpooler spooler_;
-  platform::ScriptedFileChooser files_;
-  platform::RecordingShell shell_;
-  platform::RecordingClock clock_;
-  platform::ScriptedPump pump_;
-  platform::FixedEnvironment environment_;
-  platform::Platform platform_;
+  platform::HeadlessPlatform services_;
   std::unique_ptr<CVarnelDlg> dlg_;
 };
 

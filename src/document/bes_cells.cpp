@@ -48,6 +48,11 @@ static_assert(IsPermutation());
 
 }  // namespace
 
+std::uint8_t BrailleAsciiPattern(std::uint8_t ascii) {
+  if (ascii < 0x20 || ascii > 0x5F) return 0;
+  return static_cast<std::uint8_t>(PatternOf(kBrailleAsciiDots[ascii - 0x20]));
+}
+
 std::uint8_t BesCellToAscii(std::uint8_t byte) {
   if (byte >= 0xA0 && byte <= 0xDF) return kCellToAscii[byte - 0xA0];
   switch (byte) {

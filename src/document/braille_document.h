@@ -31,6 +31,10 @@ BrailleDocument ParseBaseNab(Bytes file);
 // Win-BES cell and control codes to Braille ASCII and control bytes.
 std::uint8_t BesCellToAscii(std::uint8_t byte);
 
+// The six-dot pattern (dot n is bit n - 1) of a Braille ASCII character from 0x20 to 0x5F;
+// 0 for any other byte.
+std::uint8_t BrailleAsciiPattern(std::uint8_t ascii);
+
 // Win-BES: nothing when the version tag is not "%BET4".
 std::optional<BrailleDocument> ParseWinBes(Bytes file);
 

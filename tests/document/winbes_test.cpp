@@ -69,6 +69,10 @@ TEST(WinBesTest, CellCodesBecomeBrailleAscii) {
   EXPECT_EQ(seen.size(), 64u);
   EXPECT_EQ(*seen.begin(), 0x20);
   EXPECT_EQ(*seen.rbegin(), 0x5F);
+  for (int p = 0; p < 64; ++p) {
+    const std::uint8_t ascii = document::BesCellToAscii(static_cast<std::uint8_t>(0xA0 + p));
+    EXPECT_EQ(document::BrailleAsciiPattern(ascii), p);
+  }
   EXPECT_EQ(document::BesCellToAscii(0x41), 0);
   EXPECT_EQ(document::BesCellToAscii(0xE0), 0);
 }

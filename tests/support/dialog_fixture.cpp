@@ -54,18 +54,14 @@ std::string Hex(const std::vector<std::uint8_t>& bytes) {
   return out;
 }
 
-DialogTest::DialogTest()
-    : settingsPath_(dir_.File("Varnel.ini")),
-      environment_(std::make_unique<platform::FixedEnvironment>(settingsPath_)),
-      platform_(std::make_unique<platform::Platform>(platform::Platform{
-          windows_, clipboard_, spooler_, files_, shell_, clock_, pump_, *environment_})) {}
+DialogTest::DialogTest() : settingsPath_(dir_.File("Varnel.ini")), services_(settingsPath_) {}
 
 DialogTest::~DialogTest() {
   if (dlg_) dlg_->DestroyWindow();
 }
 
 void DialogTest::Start() {
-  dlg_ = std::make_unique<CVarnelDlg>(*platform_);
+  dlg_ = std::make_unique<CVarnelDlg>(services_.platform);
   dlg_->SetMainWindowRole();
   ASSERT_TRUE(dlg_->CreateModeless(nullptr));
 }

@@ -12,10 +12,7 @@
 
 #include "app/varnel_dlg.h"
 #include "platform/headless/headless_host.h"
-#include "platform/headless/headless_window_system.h"
-#include "platform/headless/scripted_services.h"
-#include "platform/memory/memory_clipboard.h"
-#include "platform/memory/memory_spooler.h"
+#include "platform/headless/headless_platform.h"
 
 namespace test {
 
@@ -59,15 +56,14 @@ class DialogTest : public ::testing::Test {
 
   TempDir dir_;
   std::string settingsPath_;
-  platform::HeadlessWindowSystem windows_;
-  platform::MemoryClipboard clipboard_;
-  platform::MemorySpooler spooler_;
-  platform::ScriptedFileChooser files_;
-  platform::RecordingShell shell_;
-  platform::RecordingClock clock_;
-  platform::ScriptedPump pump_;
-  std::unique_ptr<platform::FixedEnvironment> environment_;
-  std::unique_ptr<platform::Platform> platform_;
+  platform::HeadlessPlatform services_;
+  platform::HeadlessWindowSystem& windows_ = services_.windows;
+  platform::MemoryClipboard& clipboard_ = services_.clipboard;
+  platform::MemorySpooler& spooler_ = services_.spooler;
+  platform::ScriptedFileChooser& files_ = services_.files;
+  platform::RecordingShell& shell_ = services_.shell;
+  platform::RecordingClock& clock_ = services_.clock;
+  platform::ScriptedPump& pump_ = services_.pump;
   std::unique_ptr<CVarnelDlg> dlg_;
 };
 
