@@ -10,13 +10,13 @@
 
 namespace cli {
 
-std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& spec) {
-  if (spec == "cups") {
+std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& choice) {
+  if (choice == "cups") {
     // No window to keep alive: wait on a stalled server for 30 seconds, then give up.
     return std::make_unique<platform::CupsSpooler>(platform::StallLimit(std::chrono::seconds(30)));
   }
-  if (spec.rfind("dir:", 0) == 0 && spec.size() > 4) {
-    return std::make_unique<platform::DirSpooler>(spec.substr(4));
+  if (choice.rfind("dir:", 0) == 0 && choice.size() > 4) {
+    return std::make_unique<platform::DirSpooler>(choice.substr(4));
   }
   return nullptr;
 }

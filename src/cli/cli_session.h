@@ -21,7 +21,7 @@ inline constexpr int kExitRefused = 1;
 inline constexpr int kExitUsage = 2;
 
 // A spooler from a --spooler value: "cups", or "dir:DIRECTORY". Nothing for any other value.
-std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& spec);
+std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& choice);
 
 class Session {
  public:
