@@ -3,14 +3,7 @@
 # are exactly those that --output writes for the same file and options, and the job is
 # titled after the file.
 set -u
-cli=$1
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here"/cupsfix.sh
-source "$here"/braille_samples.sh
-source "$here"/expect.sh
-trap cupsfix_stop EXIT
-cupsfix_start || exit 1
-d=$CUPSFIX_DIR
+source "$(dirname "$0")"/start_scheduler.sh "$1"
 docs=$d/点字　文書                   # documents in a folder with a Japanese name
 mkdir -p "$docs"
 make_base "$docs/p22.BSE" 32 22 100     # 5 pages of 22 lines, the last one short

@@ -2,14 +2,7 @@
 # varnel-cli print through CUPS when things go wrong: each failure is reported on
 # stderr, the exit status is 1, and the end-of-job sentence never appears.
 set -u
-cli=$1
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here"/cupsfix.sh
-source "$here"/braille_samples.sh
-source "$here"/expect.sh
-trap cupsfix_stop EXIT
-cupsfix_start || exit 1
-d=$CUPSFIX_DIR
+source "$(dirname "$0")"/start_scheduler.sh "$1"
 make_base "$d/small.BSE" 32 22 40
 make_winbes_with_graphics "$d/dots.BES"
 finished="印刷を　終了しました"

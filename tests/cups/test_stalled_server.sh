@@ -3,14 +3,7 @@
 # job: varnel-cli gives up after about 30 seconds with an error, and when the scheduler
 # comes back, nothing of the job prints.
 set -u
-cli=$1
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here"/cupsfix.sh
-source "$here"/braille_samples.sh
-source "$here"/expect.sh
-trap cupsfix_stop EXIT
-cupsfix_start || exit 1
-d=$CUPSFIX_DIR
+source "$(dirname "$0")"/start_scheduler.sh "$1"
 make_base "$d/big.BSE" 32 22 55000
 cupsfix_add_queue 'ESA721' stalled.bin
 

@@ -1,0 +1,12 @@
+#!/bin/bash
+# The common start of a CUPS print test, sourced with varnel-cli's path as its argument:
+# the fixture, the sample makers and the checks, and a private scheduler that stops when
+# the script exits. Sets `cli`, `here` and `d` (the scheduler's folder).
+cli=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here"/cupsfix.sh
+source "$here"/braille_samples.sh
+source "$here"/expect.sh
+trap cupsfix_stop EXIT
+cupsfix_start || exit 1
+d=$CUPSFIX_DIR
