@@ -14,10 +14,6 @@ DialogHost* Control::host() const { return dialog_ ? dialog_->Host() : nullptr; 
 void Control::ShowWindow(bool show) {
   if (auto* h = host()) h->ShowControl(id_, show);
 }
-bool Control::IsWindowVisible() const {
-  auto* h = host();
-  return h && h->IsControlVisible(id_);
-}
 void Control::EnableWindow(bool enable) {
   if (auto* h = host()) h->EnableControl(id_, enable);
 }
@@ -79,10 +75,6 @@ void ProgressCtrl::SetStep(int step) {
 int ProgressCtrl::SetPos(int pos) {
   auto* h = host();
   return h ? h->ProgressSetPos(Id(), pos) : 0;
-}
-int ProgressCtrl::GetPos() const {
-  auto* h = host();
-  return h ? h->ProgressPos(Id()) : 0;
 }
 
 }  // namespace platform

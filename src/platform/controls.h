@@ -16,7 +16,6 @@ class Control {
   int Id() const { return id_; }
 
   void ShowWindow(bool show);
-  bool IsWindowVisible() const;
   void EnableWindow(bool enable);
   bool IsWindowEnabled() const;
   void SetFocus();
@@ -58,7 +57,6 @@ class ProgressCtrl : public Control {
   void SetRange(int low, int high);
   void SetStep(int step);
   int SetPos(int pos);
-  int GetPos() const;
 };
 
 }  // namespace platform

@@ -23,7 +23,6 @@ inline constexpr int kMbResultCancel = 2;
 // Check states of buttons.
 inline constexpr int kUnchecked = 0;
 inline constexpr int kChecked = 1;
-inline constexpr int kIndeterminate = 2;
 
 class DialogHost {
  public:

@@ -82,7 +82,6 @@ bool DirJob::EndDocument() {
   fd_ = -1;
   const std::string finalPath = folder_ + "/" + NewJobName();
   if (ok && ::rename(tempPath_.c_str(), finalPath.c_str()) == 0) {
-    completed_ = finalPath;
     tempPath_.clear();
     return true;
   }

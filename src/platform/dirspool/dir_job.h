@@ -21,15 +21,11 @@ class DirJob : public PrinterConnection {
   void AbortDocument() override;
   void Close() override;
 
-  // The file of the last completed document, empty before one completes.
-  const std::string& CompletedPath() const { return completed_; }
-
  private:
   bool Flush();
 
   std::string folder_;
   std::string tempPath_;
-  std::string completed_;
   std::vector<std::uint8_t> buffer_;
   int fd_ = -1;
   bool failed_ = false;

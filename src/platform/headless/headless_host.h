@@ -76,7 +76,6 @@ class HeadlessHost : public DialogHost {
 
   // ---- what the window shows ----
   const DialogTemplate& Template() const { return template_; }
-  bool Exists(int id) const { return Find(id) != nullptr; }
   bool IsShown() const { return shown_; }
   bool Ended() const { return ended_; }
   int Result() const { return result_; }

@@ -54,7 +54,6 @@ class MemoryConnection : public PrinterConnection {
 };
 
 bool MemorySpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
-  ++enumerations_;
   if (failEnumeration_) return false;
   printers = printers_;
   return true;

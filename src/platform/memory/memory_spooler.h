@@ -35,7 +35,6 @@ class MemorySpooler : public Spooler {
   void FailEndDocument(bool fail) { failEnd_ = fail; }
 
   const std::vector<MemoryJob>& Jobs() const { return jobs_; }
-  std::size_t EnumerationCount() const { return enumerations_; }
 
  private:
   friend class MemoryConnection;
@@ -45,7 +44,6 @@ class MemorySpooler : public Spooler {
   bool failStart_ = false;
   bool failEnd_ = false;
   std::size_t failWriteAt_ = 0;
-  std::size_t enumerations_ = 0;
 };
 
 }  // namespace platform
