@@ -117,33 +117,76 @@ std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path,
   return bytes;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  // Write through a symbolic link to the file it names.
+namespace {
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// A temporary file beside `target` holding `bytes`, with `mode`; its path, or empty when
+// the folder cannot take one or the bytes could not be written.
+std::string WriteTemporaryBeside(const std::string& target, const std::vector<std::uint8_t>& bytes,
+                                 mode_t mode) {
+  std::string temp = target + ".XXXXXX";
+  Fd fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) return {};
+  bool ok = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+  ok = (::close(fd.release()) == 0) && ok;
+  if (ok) return temp;
+  ::unlink(temp.c_str());
+  return {};
+}
+
+// The file a path names, through symbolic links; empty when it is neither a regular file
+// nor missing.
+std::string WritableTarget(const std::string& path) {
   std::string target = path;
   char resolved[PATH_MAX];
   if (::realpath(path.c_str(), resolved) != nullptr) target = resolved;
-  if (target.empty() || !IsRegularOrMissing(target)) return false;
+  if (target.empty() || !IsRegularOrMissing(target)) return {};
+  return target;
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  const std::string target = WritableTarget(path);
+  if (target.empty()) return false;
 
   struct stat old {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
+  // The rename needs only the folder's permission; the file's own must be asked here.
+  // Opening without truncation changes nothing.
+  if (existed && Fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC)).get() < 0) return false;
 
-  std::string temp = target + ".XXXXXX";
-  Fd fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) {
+  const std::string temp =
+      WriteTemporaryBeside(target, bytes, existed ? (old.st_mode & 07777) : NewFileMode());
+  if (temp.empty()) {
     // The folder cannot take a temporary file: replace the content in place, in one write.
     Fd in(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     return in.get() >= 0 && WriteAll(in.get(), bytes);
   }
-  const mode_t mode = existed ? (old.st_mode & 07777) : (0666 & ~[] {
-    const mode_t m = ::umask(0);
-    ::umask(m);
-    return m;
-  }());
-  bool ok = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-  ok = (::close(fd.release()) == 0) && ok;
-  if (ok && ::rename(temp.c_str(), target.c_str()) == 0) return true;
+  if (::rename(temp.c_str(), target.c_str()) == 0) return true;
   ::unlink(temp.c_str());
   return false;
+}
+
+bool CreateFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 || errno != ENOENT) return false;
+  const std::string temp = WriteTemporaryBeside(path, bytes, NewFileMode());
+  if (temp.empty()) return false;
+  // A hard link never replaces a file that appeared meanwhile.
+  const bool linked = ::link(temp.c_str(), path.c_str()) == 0;
+  const int linkError = errno;
+  ::unlink(temp.c_str());
+  if (linked) return true;
+  if (linkError == EEXIST) return false;
+  // A file system without hard links: create exclusively and write in one go.
+  Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  return fd.get() >= 0 && WriteAll(fd.get(), bytes);
 }
 
 }  // namespace platform

@@ -18,11 +18,17 @@ ReadStatus ReadWholeFile(const std::string& path, std::size_t limit,
 
 // The first `count` bytes of the file, fewer when it is shorter; nothing when it cannot
 // be opened for reading.
-std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path,
-                                                        std::size_t count);
+std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path, std::size_t count);
 
 // Replaces the file's content with `bytes` so that a crash leaves either the old or the
-// new content: a temporary file beside it, then a rename. False when nothing was written.
+// new content: a temporary file beside it, then a rename. Only a file that could be opened
+// for writing is replaced (a read-only file keeps its content although its folder would
+// take the rename); a missing one is created. False when nothing was written.
 bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// Creates the file with `bytes` when no file of that name exists, so that a crash leaves no
+// half-written file. An existing file, readable or not, is left as it is. False when
+// nothing was written.
+bool CreateFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace platform

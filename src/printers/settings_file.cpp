@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/varnel_dlg.h"
+#include "platform/cp932.h"
 #include "platform/file_io.h"
 #include "printers/settings_record.h"
 
@@ -20,14 +21,24 @@ std::optional<SettingsRecord> ReadRecord(const std::string& path) {
   return record;
 }
 
-void WriteRecord(const std::string& path, const SettingsRecord& record) {
-  platform::ReplaceFileAtomically(path, std::vector<std::uint8_t>(record.begin(), record.end()));
+std::vector<std::uint8_t> Bytes(const SettingsRecord& record) {
+  return std::vector<std::uint8_t>(record.begin(), record.end());
+}
+
+// Whether a listed printer is the stored one. The stored name is code page 932 and the
+// listed names are UTF-8; the round trip through UTF-8 is not the identity (a stored
+// 0x81 0x60 reads back as U+FF5E, where the spooler may spell it U+301C), so the two are
+// compared as the file holds them.
+bool IsStoredPrinter(const std::string& listed, const std::string& storedBytes) {
+  return platform::cp932::FromUtf8(listed) == storedBytes;
 }
 
 }  // namespace
 
 void CVarnelDlg::LoadSettings() {
+  std::string storedName;
   if (const std::optional<SettingsRecord> record = ReadRecord(m_strIniPath)) {
+    storedName = printers::ReadTextSlotBytes(*record, printers::kSlotPrinterName);
     m_strTextSlot1 = printers::ReadTextSlot(*record, printers::kSlotReservedA);
     m_strTextSlot2 = printers::ReadTextSlot(*record, printers::kSlotReservedB);
     m_strPrinterName = printers::ReadTextSlot(*record, printers::kSlotPrinterName);
@@ -52,7 +63,11 @@ void CVarnelDlg::LoadSettings() {
     return;
   }
   for (int i = 0; i < count; ++i) {
-    if (m_cboPrinter.GetLBText(i) == m_strPrinterName) m_cboPrinter.SetCurSel(i);
+    const std::string listed = m_cboPrinter.GetLBText(i);
+    if (IsStoredPrinter(listed, storedName)) {
+      m_cboPrinter.SetCurSel(i);
+      m_strPrinterName = listed;  // as the spooler spells it
+    }
   }
 }
 
@@ -60,7 +75,9 @@ void CVarnelDlg::WriteDefaultSettings() {
   SettingsRecord record{};
   printers::WriteTextSlot(record, printers::kSlotReservedA, m_strTextSlot1);
   printers::WriteTextSlot(record, printers::kSlotReservedB, m_strTextSlot2);
-  WriteRecord(m_strIniPath, record);
+  // Only where there is no file: one that exists but cannot be read holds the user's
+  // settings all the same.
+  platform::CreateFileAtomically(m_strIniPath, Bytes(record));
 }
 
 void CVarnelDlg::SaveSettings() {
@@ -71,5 +88,5 @@ void CVarnelDlg::SaveSettings() {
   printers::WriteTextSlot(*record, printers::kSlotModel, m_strModel);
   (*record)[printers::kPageBreakOffset] = m_bPageBreakSetting == 1 ? 1 : 0;
   printers::WriteTextSlot(*record, printers::kSlotPort, m_strPort);
-  WriteRecord(m_strIniPath, *record);
+  platform::ReplaceFileAtomically(m_strIniPath, Bytes(*record));
 }

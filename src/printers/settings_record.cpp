@@ -6,14 +6,18 @@
 
 namespace printers {
 
-std::string ReadTextSlot(const SettingsRecord& record, Slot slot) {
+std::string ReadTextSlotBytes(const SettingsRecord& record, Slot slot) {
   std::string bytes;
   for (std::size_t i = slot.offset; i < slot.offset + slot.width; ++i) {
     const std::uint8_t b = record[i];
     if (b == 0x0D) break;
     if (b != 0x00) bytes += static_cast<char>(b);
   }
-  return platform::cp932::ToUtf8(bytes);
+  return bytes;
+}
+
+std::string ReadTextSlot(const SettingsRecord& record, Slot slot) {
+  return platform::cp932::ToUtf8(ReadTextSlotBytes(record, slot));
 }
 
 void WriteTextSlot(SettingsRecord& record, Slot slot, std::string_view utf8) {

@@ -24,8 +24,11 @@ inline constexpr Slot kSlotModel = {752, 15};
 inline constexpr std::size_t kPageBreakOffset = 767;
 inline constexpr Slot kSlotPort = {768, 256};
 
-// The text of a slot: its bytes up to the first CR or the slot's end, NUL bytes skipped.
-// Returned as UTF-8.
+// The code page 932 bytes of a slot's text: up to the first CR or the slot's end, NUL
+// bytes skipped.
+std::string ReadTextSlotBytes(const SettingsRecord& record, Slot slot);
+
+// The text of a slot (as ReadTextSlotBytes), as UTF-8.
 std::string ReadTextSlot(const SettingsRecord& record, Slot slot);
 
 // Writes a UTF-8 text at the start of a slot as code page 932, then CR LF; the slot must

@@ -57,6 +57,18 @@ TEST(ReplaceFileTest, WritesThroughASymbolicLinkAndRefusesFolders) {
   EXPECT_FALSE(platform::ReplaceFileAtomically(dir.File("folder"), Bytes("x")));
 }
 
+TEST(CreateFileTest, CreatesAMissingFileAndLeavesAnyExistingOneAlone) {
+  TempDir dir;
+  ASSERT_TRUE(platform::CreateFileAtomically(dir.File("new.ini"), Bytes("new")));
+  EXPECT_EQ(ReadBytes(dir.File("new.ini")), Bytes("new"));
+  EXPECT_FALSE(platform::CreateFileAtomically(dir.File("new.ini"), Bytes("other")));
+  EXPECT_EQ(ReadBytes(dir.File("new.ini")), Bytes("new"));
+  std::filesystem::create_symlink(dir.File("nowhere"), dir.File("dangling.ini"));
+  EXPECT_FALSE(platform::CreateFileAtomically(dir.File("dangling.ini"), Bytes("x")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("nowhere")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
 TEST(DirSpoolerTest, AJobAppearsCompleteOrNotAtAll) {
   TempDir dir;
   platform::DirSpooler spooler(dir.path().string());

@@ -1,8 +1,13 @@
 // The settings record, byte for byte, and what a start makes of any file.
+#include <sys/stat.h>
+
 #include <random>
 
 #include "printers/settings_record.h"
+#include "res/resource.h"
+#include "support/braille_files.h"
 #include "support/dialog_fixture.h"
+#include "support/other_user.h"
 
 namespace test {
 namespace {
@@ -12,7 +17,8 @@ using printers::SettingsRecord;
 std::vector<std::uint8_t> Record(std::initializer_list<std::pair<std::size_t, std::string>> texts,
                                  std::uint8_t pageBreak) {
   std::vector<std::uint8_t> r(1024, 0);
-  for (const auto& [offset, text] : texts) std::copy(text.begin(), text.end(), r.begin() + static_cast<std::ptrdiff_t>(offset));
+  for (const auto& [offset, text] : texts)
+    std::copy(text.begin(), text.end(), r.begin() + static_cast<std::ptrdiff_t>(offset));
   r[767] = pageBreak;
   return r;
 }
@@ -167,6 +173,84 @@ TEST_F(SettingsTest, UnreadableFileAtSaveTimeWritesNothing) {
   std::filesystem::remove(settingsPath_);
   dlg().SaveSettings();
   EXPECT_FALSE(std::filesystem::exists(settingsPath_));
+}
+
+// Names whose code page 932 round trip through UTF-8 changes them: the stored bytes read
+// back as another character than the spooler's.
+TEST_F(SettingsTest, StoredNameSelectsTheListedPrinterWhoseCodePage932BytesItHolds) {
+  const std::vector<std::string> names = {"点字〜両面", "点字‖両面", "点字−両面", "点字¢両面",
+                                          "点字£両面",  "点字¬両面", "点字—両面"};
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    spooler_.AddPrinter(names[i], "usb://Maker/" + std::to_string(i));
+  }
+  const std::string document = dir_.Write("doc.BSE", BaseFile(32, 18, {"AB"}));
+  Start();
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    SCOPED_TRACE(names[i]);
+    ASSERT_TRUE(host().Choose(res::kIdcPrinter, names[i]));
+    const int entry = host().ComboSelection(res::kIdcPrinter);
+    DestroyAndRestart();
+    EXPECT_EQ(host().ComboSelection(res::kIdcPrinter), entry);
+    EXPECT_EQ(dlg().m_strPrinterName, names[i]);
+    EXPECT_EQ(dlg().m_strPort, "usb//Maker/" + std::to_string(i));
+    Browse(document);
+    host().Click(res::kIdcPrint);
+    ASSERT_FALSE(spooler_.Jobs().empty());
+    EXPECT_EQ(spooler_.Jobs().back().printer, names[i]);
+    EXPECT_TRUE(spooler_.Jobs().back().ended);
+  }
+}
+
+// The settings file belongs to the user: one Varnel may not write keeps its bytes, one it
+// cannot read is not replaced by defaults.
+class SettingsPermissionTest : public SettingsTest {
+ protected:
+  void SetUp() override {
+    user_ = TestUser();
+    if (!user_) GTEST_SKIP() << "no user but root to test file permissions with";
+    spooler_.AddPrinter("TEN-10 USB", "USB001");
+    spooler_.AddPrinter("点字 片面", "USB002");
+    stored_ = Record({{0, "keep\r\n"},
+                      {512, "\x93\x5F\x8E\x9A \x95\xD0\x96\xCA\r\n"} /* 点字 片面 */,
+                      {768, "USB002\r\n"}},
+                     0);
+    dir_.Write("Varnel.ini", stored_);
+    GiveTo(*user_, dir_.path());
+  }
+  std::optional<UnprivilegedUser> user_;
+  std::vector<std::uint8_t> stored_;
+};
+
+TEST_F(SettingsPermissionTest, ReadOnlyFileIsNeverRewritten) {
+  ::chmod(settingsPath_.c_str(), 0444);
+  {
+    ActingAs as(*user_);
+    Start();
+    EXPECT_EQ(dlg().m_strPrinterName, "点字 片面");
+    host().Click(res::kIdcPageBreak);
+    host().Choose(res::kIdcPrinter, "TEN-10 USB");
+    host().Click(res::kIdcClose);
+  }
+  EXPECT_EQ(ReadBytes(settingsPath_), stored_);
+  struct stat st {};
+  ::stat(settingsPath_.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
+}
+
+TEST_F(SettingsPermissionTest, UnreadableFileKeepsItsBytesAndTheDefaultsApply) {
+  for (const mode_t mode : {0000, 0200}) {
+    SCOPED_TRACE(mode);
+    ::chmod(settingsPath_.c_str(), mode);
+    {
+      ActingAs as(*user_);
+      DestroyAndRestart();
+      EXPECT_EQ(dlg().m_strPrinterName, "TEN-10 USB");  // the first entry: nothing was read
+      EXPECT_EQ(dlg().m_bPageBreakSetting, 1);
+      host().Click(res::kIdcClose);
+    }
+    EXPECT_EQ(ReadBytes(settingsPath_), stored_);
+  }
 }
 
 }  // namespace
