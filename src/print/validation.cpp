@@ -37,7 +37,7 @@ bool CVarnelDlg::ValidatePrintRequest() {
   }
   if (m_nStartPage > m_nEndPage) return refuse("印刷終了頁が開始頁より小さいです", &m_edtEndPage);
   if (m_nCopies > 1000) return refuse("印刷部数は 1000 部以下にしてください", &m_edtCopies);
-  const bool graphicsModel = printers::IsGraphicsModel(m_strModel);
+  const bool graphicsModel = printers::ModelNamed(m_strModel).graphics;
   if (!graphicsModel && (m_strFileExt == "EDL" || m_strFileExt == "edl")) {
     return refuse(
         "TEN-100、TEN-10、New ESA721 以外の点字プリンタでは　　\n"

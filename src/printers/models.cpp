@@ -1,34 +1,34 @@
 #include "printers/models.h"
 
-#include <initializer_list>
-
 namespace printers {
 
 namespace {
 
-bool OneOf(std::string_view model, std::initializer_list<std::string_view> group) {
-  for (std::string_view m : group) {
-    if (model == m) return true;
-  }
-  return false;
-}
+// clang-format off
+constexpr Model kModels[] = {
+  // name        codes  forced graph  double f/back  no O/U  no W   no Z   no K   virtual
+  {kTen100,     true,  true,  true,  true,  false, true,  false, false, true,  "仮想TEN-100"},
+  {kTen10,      true,  true,  true,  false, false, true,  true,  false, true,  "仮想TEN-10"},
+  {kNewEsa721,  true,  true,  true,  false, true,  false, false, false, false, "仮想NewESA721"},
+  {kEsa721,     true,  true,  false, false, true,  false, false, false, false, "仮想ESA721"},
+  {kNabccDbl,   false, false, false, true,  false, true,  false, true,  false, "仮想点字両面"},
+  {kNabccSgl,   false, false, false, false, true,  false, true,  true,  false, "仮想点字片面"},
+};
+// clang-format on
+
+// Without a model nothing is refused and nothing is forced; an 18-line document may be
+// printed on front or back sides.
+constexpr Model kNoModel = {"", false, false, false, false, true, false, false, false, false, ""};
 
 }  // namespace
 
-bool IsGraphicsModel(std::string_view model) {
-  return OneOf(model, {kTen100, kTen10, kNewEsa721});
+std::span<const Model> AllModels() { return kModels; }
+
+const Model& ModelNamed(std::string_view name) {
+  for (const Model& m : kModels) {
+    if (m.name == name) return m;
+  }
+  return kNoModel;
 }
-
-bool IsForcedPageBreakModel(std::string_view model) {
-  return OneOf(model, {kTen100, kTen10, kNewEsa721, kEsa721});
-}
-
-bool IsDoubleSidedModel(std::string_view model) { return OneOf(model, {kTen100, kNabccDbl}); }
-
-bool IsControlCodeModel(std::string_view model) {
-  return OneOf(model, {kEsa721, kNewEsa721, kTen10, kTen100});
-}
-
-bool IsBlankBackModel(std::string_view model) { return OneOf(model, {kTen100, kNabccDbl}); }
 
 }  // namespace printers

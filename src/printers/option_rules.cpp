@@ -4,10 +4,10 @@
 #include "printers/models.h"
 
 void CVarnelDlg::ApplySidesRule() {
+  const printers::Model& model = printers::ModelNamed(m_strModel);
   const bool eighteen = m_nDocLinesPerPage == 18;
-  const bool doubleCase = printers::IsDoubleSidedModel(m_strModel) && eighteen;
-  const bool frontBackCase = !doubleCase && eighteen && m_strModel != printers::kTen100 &&
-                             m_strModel != printers::kTen10 && m_strModel != printers::kNabccDbl;
+  const bool doubleCase = model.doubleSided && eighteen;
+  const bool frontBackCase = !doubleCase && eighteen && model.frontBackSides;
 
   m_btnSingle.EnableWindow(true);
   m_btnSingle.ShowWindow(true);
@@ -30,7 +30,7 @@ void CVarnelDlg::ApplySidesRule() {
 }
 
 void CVarnelDlg::ApplyGraphicsRule() {
-  const bool printable = m_bDocHasGraphics == 1 && printers::IsGraphicsModel(m_strModel);
+  const bool printable = m_bDocHasGraphics == 1 && printers::ModelNamed(m_strModel).graphics;
   const bool switchable = printable && (m_strFileExt == "BES" || m_strFileExt == "bes");
   m_chkGraphics.EnableWindow(switchable);
   m_stcGraphicsKey.EnableWindow(switchable);
@@ -39,7 +39,7 @@ void CVarnelDlg::ApplyGraphicsRule() {
 }
 
 void CVarnelDlg::ApplyPageBreakRule() {
-  if (printers::IsForcedPageBreakModel(m_strModel)) {
+  if (printers::ModelNamed(m_strModel).forcedPageBreak) {
     m_chkPageBreak.EnableWindow(false);
     m_stcPageBreakKey.EnableWindow(false);
     m_chkPageBreak.SetCheck(1);

@@ -1,17 +1,7 @@
 // The hidden buttons' handlers: focus moves, spoken read-backs and option switches.
 #include "app/varnel_dlg.h"
+#include "printers/models.h"
 #include "speech/sentences.h"
-
-namespace {
-
-bool IsAnyOf(const std::string& model, std::initializer_list<std::string_view> models) {
-  for (std::string_view m : models) {
-    if (model == m) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 void CVarnelDlg::OnKeyPrinter() {
   Say(m_strPrinterName.empty() ? std::string(speech::kNoPrinter) : PrinterSentence());
@@ -45,7 +35,7 @@ void CVarnelDlg::OnKeySingle() {
 }
 
 void CVarnelDlg::OnKeyFront() {
-  if (IsAnyOf(m_strModel, {"TEN-100", "TEN-10", "NABCC-DBL"})) {
+  if (printers::ModelNamed(m_strModel).refusesFrontBackKeys) {
     Say(speech::kPrinterNoPerSide);
   } else if (m_nDocLinesPerPage == 18) {
     SelectSides(1012, 1);
@@ -56,7 +46,7 @@ void CVarnelDlg::OnKeyFront() {
 }
 
 void CVarnelDlg::OnKeyBack() {
-  if (IsAnyOf(m_strModel, {"TEN-100", "TEN-10", "NABCC-DBL"})) {
+  if (printers::ModelNamed(m_strModel).refusesFrontBackKeys) {
     Say(speech::kPrinterNoPerSide);
   } else if (m_nDocLinesPerPage == 18) {
     SelectSides(1013, 2);
@@ -67,7 +57,7 @@ void CVarnelDlg::OnKeyBack() {
 }
 
 void CVarnelDlg::OnKeyDouble() {
-  if (IsAnyOf(m_strModel, {"TEN-10", "NABCC-SGL"})) {
+  if (printers::ModelNamed(m_strModel).refusesDoubleKey) {
     Say(speech::kPrinterNoDouble);
   } else if (m_nDocLinesPerPage == 18) {
     SelectSides(1022, 3);
@@ -78,7 +68,7 @@ void CVarnelDlg::OnKeyDouble() {
 }
 
 void CVarnelDlg::OnKeyGraphics() {
-  if (IsAnyOf(m_strModel, {"NABCC-SGL", "NABCC-DBL"})) {
+  if (printers::ModelNamed(m_strModel).refusesGraphicsKey) {
     Say(speech::kPrinterNoGraphics);
   } else if (m_strGraphicsInfo == "図形のみ") {
     Say(speech::kEdelGraphicsFixed);
@@ -96,7 +86,7 @@ void CVarnelDlg::OnKeyGraphics() {
 }
 
 void CVarnelDlg::OnKeyPageBreak() {
-  if (IsAnyOf(m_strModel, {"TEN-100", "TEN-10"})) {
+  if (printers::ModelNamed(m_strModel).refusesPageBreakKey) {
     Say(speech::kPageBreakRequired);
   } else if (m_bPageBreak == 1) {
     m_chkPageBreak.SetCheck(0);
