@@ -15,6 +15,7 @@
 #include "platform/dialog.h"
 #include "platform/message_map.h"
 #include "platform/platform.h"
+#include "print/job_spec.h"
 
 class CProgressDlg;
 
@@ -87,19 +88,11 @@ class CVarnelDlg : public platform::Dialog {
   // or a graphics warning was cancelled.
   bool ValidatePrintRequest();
   void RunPrintJob();
+  // One byte of the running job to the spooler; a failure sets m_bJobFailed.
   void WriteByte(std::uint8_t byte);
   void ThrottleForPort();
-  void WritePageGraphics();
-  void WriteBytes(std::span<const std::uint8_t> bytes);
-  void JobStartEvent();
-  bool PageStartEvent();  // true when the page's first line is skipped
-  void PageGraphicsEvent();
-  void TextLineEvent(const std::string& line);
-  void BlankLineEvent();
-  void PageEndEvent();
-  void BlankBackPageEvent();
-  void CopyEndEvent();
-  void JobEndEvent();
+  // The job as the encoder takes it, from the running job's members.
+  print::JobSpec RunningJobSpec() const;
 
   // ---- printers and settings ----
   void FillPrinterList();
@@ -121,8 +114,6 @@ class CVarnelDlg : public platform::Dialog {
   void SelectSides(int checkedId, int sides);
   // Runs an Announcement of `text`.
   void Say(std::string_view text);
-  // Eighteen blank lines, and a form feed when page breaks are on.
-  void WriteBlankPage();
   // Sends every copy and page of the job; false when the spooler failed.
   void SendJob(CProgressDlg& progress);
   // Ends a job whose bytes could not all be delivered.

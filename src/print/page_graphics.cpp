@@ -1,8 +1,10 @@
-// Tactile graphics of a page: dot kinds and points in the tagged coordinate layout of
-// Tektronix 4010 vector graphics (high part tag 0x20, low parts tagged 0x60 and 0x40).
+// Dot kinds and points in the tagged coordinate layout of Tektronix 4010 vector graphics
+// (high part tag 0x20, low parts tagged 0x60 and 0x40).
+#include "print/page_graphics.h"
+
 #include <array>
 
-#include "app/varnel_dlg.h"
+namespace print {
 
 namespace {
 
@@ -13,29 +15,32 @@ constexpr double kYScale = 1.063;
 
 }  // namespace
 
-void CVarnelDlg::WritePageGraphics() {
-  const std::string& graphics = m_arrPageGraphics[static_cast<std::size_t>(m_nCurPage)];
-  WriteBytes(std::array<std::uint8_t, 3>{kEsc, kEsc, 'G'});
+void EncodePageGraphics(std::string_view entries, bool hasText,
+                        const std::function<void(std::uint8_t)>& put) {
+  auto send = [&](auto bytes) {
+    for (std::uint8_t b : bytes) put(b);
+  };
+  send(std::array<std::uint8_t, 3>{kEsc, kEsc, 'G'});
   std::uint8_t currentKind = 0x00;
-  for (std::size_t at = 0; at + kEntrySize <= graphics.size(); at += kEntrySize) {
-    const auto* e = reinterpret_cast<const std::uint8_t*>(graphics.data() + at);
+  for (std::size_t at = 0; at + kEntrySize <= entries.size(); at += kEntrySize) {
+    const auto* e = reinterpret_cast<const std::uint8_t*>(entries.data() + at);
     const std::uint8_t kind = e[0];
     if (kind != currentKind) {
       const std::uint8_t d = kind == '1' ? '0' : kind == '3' ? '2' : '1';
-      WriteBytes(std::array<std::uint8_t, 4>{kEsc, kEsc, 'D', d});
+      send(std::array<std::uint8_t, 4>{kEsc, kEsc, 'D', d});
       currentKind = kind;
     }
     const unsigned x = (e[1] << 8) | e[2];
     const unsigned y = (e[3] << 8) | e[4];
     const auto scaledY = static_cast<unsigned>(static_cast<double>(y) * kYScale);
-    WriteBytes(std::array<std::uint8_t, 4>{static_cast<std::uint8_t>((x >> 5) + 0x20),
-                                           static_cast<std::uint8_t>((x & 0x1F) + 0x60),
-                                           static_cast<std::uint8_t>((scaledY >> 5) + 0x20),
-                                           static_cast<std::uint8_t>((scaledY & 0x1F) + 0x40)});
+    send(std::array<std::uint8_t, 4>{static_cast<std::uint8_t>((x >> 5) + 0x20),
+                                     static_cast<std::uint8_t>((x & 0x1F) + 0x60),
+                                     static_cast<std::uint8_t>((scaledY >> 5) + 0x20),
+                                     static_cast<std::uint8_t>((scaledY & 0x1F) + 0x40)});
   }
-  if (!m_arrLines.empty()) {
-    WriteBytes(std::array<std::uint8_t, 5>{0x1D, 0x20, 0x60, 0x20, 0x40});  // back to (0, 0)
-  }
-  WriteBytes(std::array<std::uint8_t, 4>{kEsc, kEsc, 'D', '1'});
-  WriteByte(0x0D);
+  if (hasText) send(std::array<std::uint8_t, 5>{0x1D, 0x20, 0x60, 0x20, 0x40});  // to (0, 0)
+  send(std::array<std::uint8_t, 4>{kEsc, kEsc, 'D', '1'});
+  put(0x0D);
 }
+
+}  // namespace print

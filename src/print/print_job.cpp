@@ -7,6 +7,8 @@
 #include <cstdint>
 
 #include "app/varnel_dlg.h"
+#include "document/braille_document.h"
+#include "print/embosser_stream.h"
 #include "print/progress_dlg.h"
 #include "speech/sentences.h"
 
@@ -66,44 +68,65 @@ void CVarnelDlg::RunPrintJob() {
   m_btnPrint.SetFocus();
 }
 
-void CVarnelDlg::SendJob(CProgressDlg& progress) {
-  const std::int64_t S = m_nJobStart;
-  const std::int64_t E = m_nJobEnd;
-  const std::int64_t C = m_nJobCopies;
-  const std::int64_t L = m_nDocLinesPerPage;
-  const std::int64_t total = (E - S + 1) * C;
-  const std::int64_t lineCount = static_cast<std::int64_t>(m_arrLines.size());
+namespace {
 
-  JobStartEvent();
-  for (std::int64_t j = 0; j < C && !m_bJobFailed; ++j) {
-    m_nCurPage = static_cast<int>(S - 1);
-    while (m_nCurPage < E && !m_bJobFailed) {
-      progress.SetPos(static_cast<int>(((E - S + 1) * j + (m_nCurPage + 1 - S)) * 100 / total));
-      if (m_nSides == 1 && m_nCurPage % 2 == 1) ++m_nCurPage;  // front side: odd page numbers
-      if (m_nSides == 2 && m_nCurPage % 2 == 0) ++m_nCurPage;  // back side: even page numbers
-      if (m_nCurPage >= E) break;
-      progress.SetStatusText("（ " + std::to_string(j + 1) + " ／ " + std::to_string(C) +
-                             " 部 ）　　" + std::to_string(m_nCurPage + 1) + " 頁を印刷中です");
-
-      std::int64_t i = PageStartEvent() ? 1 : 0;
-      PageGraphicsEvent();
-      const std::int64_t first = static_cast<std::int64_t>(m_nCurPage) * L;
-      while (i < L && first + i < lineCount && !m_bJobFailed) {
-        TextLineEvent(m_arrLines[static_cast<std::size_t>(first + i)]);
-        ++i;
-        if (progress.IsCancelRequested()) break;
-      }
-      // A page cut short by Cancel is still completed to its length.
-      for (; i < L && !m_bJobFailed; ++i) BlankLineEvent();
-      PageEndEvent();
-      if (progress.IsCancelRequested()) break;
-      BlankBackPageEvent();
-      ++m_nCurPage;
-    }
-    CopyEndEvent();
-    if (progress.IsCancelRequested()) break;
+// The spooler takes the bytes, through the dialog's own write.
+class DialogSink : public print::ByteSink {
+ public:
+  explicit DialogSink(CVarnelDlg& dlg) : dlg_(dlg) {}
+  bool Put(std::uint8_t byte) override {
+    dlg_.WriteByte(byte);
+    return !dlg_.m_bJobFailed;
   }
-  JobEndEvent();
+
+ private:
+  CVarnelDlg& dlg_;
+};
+
+// The progress window shows the job and takes the Cancel.
+class ProgressObserver : public print::JobObserver {
+ public:
+  ProgressObserver(CVarnelDlg& dlg, CProgressDlg& progress) : dlg_(dlg), progress_(progress) {}
+  void Progress(int percent) override { progress_.SetPos(percent); }
+  void PageStarting(int copy, int copies, int page) override {
+    dlg_.m_nCurPage = page - 1;
+    progress_.SetStatusText("（ " + std::to_string(copy) + " ／ " + std::to_string(copies) +
+                            " 部 ）　　" + std::to_string(page) + " 頁を印刷中です");
+  }
+  bool CancelRequested() override { return progress_.IsCancelRequested(); }
+  void PaceAfterByte() override { dlg_.ThrottleForPort(); }
+
+ private:
+  CVarnelDlg& dlg_;
+  CProgressDlg& progress_;
+};
+
+}  // namespace
+
+print::JobSpec CVarnelDlg::RunningJobSpec() const {
+  print::JobSpec spec;
+  spec.model = m_strModel;
+  spec.linesPerPage = m_nDocLinesPerPage;
+  spec.sides = m_nSides;
+  spec.startPage = m_nJobStart;
+  spec.endPage = m_nJobEnd;
+  spec.copies = m_nJobCopies;
+  spec.pageBreak = m_bPageBreak == 1;
+  spec.graphics = m_bGraphics == 1;
+  spec.edel = m_strFileExt == "EDL" || m_strFileExt == "edl";
+  spec.pacePort = m_bThrottlePort;
+  return spec;
+}
+
+void CVarnelDlg::SendJob(CProgressDlg& progress) {
+  document::BrailleDocument doc;
+  doc.lines = m_arrLines;
+  doc.pageGraphics = m_arrPageGraphics;
+  doc.linesPerPage = m_nDocLinesPerPage;
+  doc.pageCount = m_nDocPageCount;
+  DialogSink sink(*this);
+  ProgressObserver observer(*this, progress);
+  print::EncodeJob(doc, RunningJobSpec(), sink, observer);
 }
 
 void CVarnelDlg::FailJob(CProgressDlg& progress) {

@@ -3,8 +3,8 @@
 
 #include "print/print_fixture.h"
 #include "res/resource.h"
-#include "support/braille_files.h"
 #include "speech/sentences.h"
+#include "support/braille_files.h"
 
 namespace test {
 namespace {
@@ -30,7 +30,8 @@ class PrintJobTest : public PrintTest {
   std::vector<std::string> PagesOf(const std::vector<std::uint8_t>& bytes) {
     std::vector<std::string> pages;
     const std::string s(bytes.begin(), bytes.end());
-    for (std::size_t at = s.find("L1\r\n"); at != std::string::npos; at = s.find("L1\r\n", at + 1)) {
+    for (std::size_t at = s.find("L1\r\n"); at != std::string::npos;
+         at = s.find("L1\r\n", at + 1)) {
       const std::size_t start = s.rfind('P', at);
       pages.push_back(s.substr(start, at - start));
     }
@@ -60,7 +61,8 @@ TEST_F(PrintJobTest, BackSideOfASinglePageRangeStillStartsAndEndsTheJob) {
   LoadPages(18, 2);
   host().PressAlt('U');
   SetRange(1, 1);
-  EXPECT_EQ(Print(), B("\x1b\x1bN\x1b\x1b" "F00"));
+  EXPECT_EQ(Print(), B("\x1b\x1bN\x1b\x1b"
+                       "F00"));
   EXPECT_EQ(clipboard_.Text(), speech::kPrintFinished);
 }
 
@@ -84,7 +86,8 @@ TEST_F(PrintJobTest, ProgressBarStepsThroughPagesAndCopies) {
 TEST_F(PrintJobTest, ShortLastPageIsPaddedWithBlankLines) {
   StartWith("NABCC-SGL");
   LoadBase(4, {"A", "B", "C", "D", "E"});
-  EXPECT_EQ(Print(), B("A\r\nB\r\nC\r\nD\r\n\x0c" "E\r\n  \r\n  \r\n  \r\n\x0c"));
+  EXPECT_EQ(Print(), B("A\r\nB\r\nC\r\nD\r\n\x0c"
+                       "E\r\n  \r\n  \r\n  \r\n\x0c"));
 }
 
 TEST_F(PrintJobTest, EndOfJobWaitsAnnouncesAndPutsFocusOnPrint) {
@@ -131,8 +134,12 @@ TEST_F(PrintJobTest, CancelCompletesThePageThenEndsTheJobNormally) {
   // Pump 1 is the first page's bar; pumps 2 to 4 follow lines 1 to 3.
   pump_.At(3, [this] { windows_.Find(res::kIddProgress)->Click(platform::kIdCancel); });
   const auto bytes = Print();
-  std::vector<std::uint8_t> expected = B("\x1b\x1bN\x1b\x1b" "F00P1L1\r\nP1L2\r\n");
-  expected = Cat({expected, Repeat(B("  \r\n"), 20), B("\x0c\x1b\x1b" "F00")});
+  std::vector<std::uint8_t> expected =
+      B("\x1b\x1bN\x1b\x1b"
+        "F00P1L1\r\nP1L2\r\n");
+  expected = Cat({expected, Repeat(B("  \r\n"), 20),
+                  B("\x0c\x1b\x1b"
+                    "F00")});
   EXPECT_EQ(bytes, expected) << Hex(bytes);
   EXPECT_EQ(clipboard_.Text(), "印刷を　終了しました");
   EXPECT_TRUE(spooler_.Jobs().back().ended);
@@ -232,6 +239,47 @@ TEST_F(PrintJobTest, ProgressWindowThatCannotBeMadeLeavesTheJobRunning) {
   EXPECT_THAT(PagesOf(Print()), ElementsAre("P1", "P2"));
   EXPECT_TRUE(host().IsWindowEnabled());
   EXPECT_EQ(clipboard_.Text(), "印刷を　終了しました");
+}
+
+// The dialog's choices reach the encoder: the model, the document, the page-break,
+// graphics and sides options and the file's kind.
+TEST_F(PrintJobTest, WorkedExampleTen10TwentyTwoLines) {
+  StartWith("TEN-10");
+  LoadBase(22, {"A", ""});
+  const auto bytes = Print();
+  const auto expected = Cat({B("\x1b\x1bN\x1b\x1b"
+                               "F00A\r\n"),
+                             Repeat(B("  \r\n"), 21),
+                             B("\x0c\x1b\x1b"
+                               "F00")});
+  EXPECT_EQ(bytes, expected) << Hex(bytes);
+}
+
+TEST_F(PrintJobTest, EdelDrawingEndsItsPageWithAFormFeedWhateverThePageBreakOption) {
+  StartWith("NewESA721");
+  host().PressAlt('K');
+  ASSERT_EQ(dlg().m_bPageBreak, 0);
+  LoadFile("d.EDL", "EDEL\n1ABCD\r");
+  ASSERT_EQ(dlg().m_bGraphics, 1);
+  // No page start (no lines per page), no return to the origin (no text lines).
+  EXPECT_EQ(Print(), Cat({B("\x1b\x1bN\x1b\x1bG\x1b\x1b"
+                            "D0"),
+                          B("\x20\x7c\x22\x57"),
+                          B("\x1b\x1b"
+                            "D1\r\x0c\x1b\x1b"
+                            "F00")}));
+}
+
+TEST_F(PrintJobTest, SidesAndGraphicsChosenByKeysShapeTheJob) {
+  StartWith("TEN-100");
+  LoadPages(18, 2);
+  host().PressAlt('S');
+  const auto single = Print();
+  // Single-sided on a double-sided embosser: a blank back page after each page.
+  EXPECT_EQ(std::count(single.begin(), single.end(), 0x0c), 4);
+  host().PressAlt('W');
+  const auto both = Print();
+  EXPECT_EQ(std::count(both.begin(), both.end(), 0x0c), 2);
 }
 
 }  // namespace
