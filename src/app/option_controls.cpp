@@ -3,6 +3,8 @@
 
 #include "app/varnel_dlg.h"
 #include "platform/decimal.h"
+#include "print/job_spec.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -11,17 +13,17 @@ constexpr std::string_view kHalfWidthDigitsOnly = "入力は半角数字を使�
 }  // namespace
 
 void CVarnelDlg::SelectSides(int checkedId, int sides) {
-  m_btnSingle.SetCheck(checkedId == 1021 ? 1 : 0);
-  m_btnFront.SetCheck(checkedId == 1012 ? 1 : 0);
-  m_btnBack.SetCheck(checkedId == 1013 ? 1 : 0);
-  m_btnDouble.SetCheck(checkedId == 1022 ? 1 : 0);
+  m_btnSingle.SetCheck(checkedId == res::kIdcSingle ? 1 : 0);
+  m_btnFront.SetCheck(checkedId == res::kIdcFront ? 1 : 0);
+  m_btnBack.SetCheck(checkedId == res::kIdcBack ? 1 : 0);
+  m_btnDouble.SetCheck(checkedId == res::kIdcDouble ? 1 : 0);
   m_nSides = sides;
 }
 
-void CVarnelDlg::OnRadioSingle() { SelectSides(1021, 0); }
-void CVarnelDlg::OnRadioFront() { SelectSides(1012, 1); }
-void CVarnelDlg::OnRadioBack() { SelectSides(1013, 2); }
-void CVarnelDlg::OnRadioDouble() { SelectSides(1022, 3); }
+void CVarnelDlg::OnRadioSingle() { SelectSides(res::kIdcSingle, print::kSidesSingle); }
+void CVarnelDlg::OnRadioFront() { SelectSides(res::kIdcFront, print::kSidesFront); }
+void CVarnelDlg::OnRadioBack() { SelectSides(res::kIdcBack, print::kSidesBack); }
+void CVarnelDlg::OnRadioDouble() { SelectSides(res::kIdcDouble, print::kSidesDouble); }
 
 void CVarnelDlg::OnPageBreakClicked() {
   const bool on = (m_chkPageBreak.GetState() & 0x3) != 0;
@@ -34,8 +36,8 @@ void CVarnelDlg::OnGraphicsClicked() {
   m_bGraphics = (m_chkGraphics.GetState() & 0x3) != 0 ? 1 : 0;
 }
 
-void CVarnelDlg::CheckNumericEdit(platform::Edit& edit, int& value,
-                                  const std::string& resetText, int resetValue) {
+void CVarnelDlg::CheckNumericEdit(platform::Edit& edit, int& value, const std::string& resetText,
+                                  int resetValue) {
   const std::string text = edit.GetWindowText();
   if (platform::IsAllDigits(text)) {
     value = platform::DigitsToInt(text);

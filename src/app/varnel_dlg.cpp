@@ -19,35 +19,36 @@ using Entry = platform::MessageMapEntry<CVarnelDlg>;
 constexpr Notification kClicked = Notification::kClicked;
 
 constexpr Entry kMessageMap[] = {
-    {1003, 1003, kClicked, &CVarnelDlg::OnVersion},
-    {1002, 1002, kClicked, &CVarnelDlg::OnBrowse},
-    {1020, 1020, kClicked, &CVarnelDlg::OnPrint},
-    {1012, 1012, kClicked, &CVarnelDlg::OnRadioFront},
-    {1013, 1013, kClicked, &CVarnelDlg::OnRadioBack},
-    {1021, 1021, kClicked, &CVarnelDlg::OnRadioSingle},
-    {1025, 1025, kClicked, &CVarnelDlg::OnPageBreakClicked},
-    {1026, 1026, kClicked, &CVarnelDlg::OnCloseButton},
-    {1027, 1027, kClicked, &CVarnelDlg::OnGraphicsClicked},
-    {1030, 1030, kClicked, &CVarnelDlg::OnKeyPrinter},
-    {1031, 1031, kClicked, &CVarnelDlg::OnKeyPrinterName},
-    {1032, 1032, kClicked, &CVarnelDlg::OnKeyFile},
-    {1033, 1033, kClicked, &CVarnelDlg::OnKeyBrowse},
-    {1034, 1034, kClicked, &CVarnelDlg::OnKeyRange},
-    {1035, 1035, kClicked, &CVarnelDlg::OnKeyStartPage},
-    {1036, 1036, kClicked, &CVarnelDlg::OnKeyEndPage},
-    {1037, 1037, kClicked, &CVarnelDlg::OnKeyCopies},
-    {1038, 1038, kClicked, &CVarnelDlg::OnKeyOptions},
-    {1039, 1039, kClicked, &CVarnelDlg::OnKeySingle},
-    {1040, 1040, kClicked, &CVarnelDlg::OnKeyFront},
-    {1042, 1042, kClicked, &CVarnelDlg::OnKeyBack},
-    {1043, 1043, kClicked, &CVarnelDlg::OnKeyGraphics},
-    {1044, 1044, kClicked, &CVarnelDlg::OnKeyPageBreak},
-    {1045, 1045, kClicked, &CVarnelDlg::OnKeyDouble},
-    {1008, 1008, Notification::kChanged, &CVarnelDlg::OnChangeStartPage},
-    {1009, 1009, Notification::kChanged, &CVarnelDlg::OnChangeEndPage},
-    {1010, 1010, Notification::kChanged, &CVarnelDlg::OnChangeCopies},
-    {1041, 1041, Notification::kSelChange, &CVarnelDlg::OnSelChangePrinter},
-    {1022, 1022, kClicked, &CVarnelDlg::OnRadioDouble},
+    {res::kIdcVersion, res::kIdcVersion, kClicked, &CVarnelDlg::OnVersion},
+    {res::kIdcBrowse, res::kIdcBrowse, kClicked, &CVarnelDlg::OnBrowse},
+    {res::kIdcPrint, res::kIdcPrint, kClicked, &CVarnelDlg::OnPrint},
+    {res::kIdcFront, res::kIdcFront, kClicked, &CVarnelDlg::OnRadioFront},
+    {res::kIdcBack, res::kIdcBack, kClicked, &CVarnelDlg::OnRadioBack},
+    {res::kIdcSingle, res::kIdcSingle, kClicked, &CVarnelDlg::OnRadioSingle},
+    {res::kIdcPageBreak, res::kIdcPageBreak, kClicked, &CVarnelDlg::OnPageBreakClicked},
+    {res::kIdcClose, res::kIdcClose, kClicked, &CVarnelDlg::OnCloseButton},
+    {res::kIdcGraphics, res::kIdcGraphics, kClicked, &CVarnelDlg::OnGraphicsClicked},
+    {res::kIdcKeyPrinter, res::kIdcKeyPrinter, kClicked, &CVarnelDlg::OnKeyPrinter},
+    {res::kIdcKeyPrinterName, res::kIdcKeyPrinterName, kClicked, &CVarnelDlg::OnKeyPrinterName},
+    {res::kIdcKeyFile, res::kIdcKeyFile, kClicked, &CVarnelDlg::OnKeyFile},
+    {res::kIdcKeyBrowse, res::kIdcKeyBrowse, kClicked, &CVarnelDlg::OnKeyBrowse},
+    {res::kIdcKeyRange, res::kIdcKeyRange, kClicked, &CVarnelDlg::OnKeyRange},
+    {res::kIdcKeyStartPage, res::kIdcKeyStartPage, kClicked, &CVarnelDlg::OnKeyStartPage},
+    {res::kIdcKeyEndPage, res::kIdcKeyEndPage, kClicked, &CVarnelDlg::OnKeyEndPage},
+    {res::kIdcKeyCopies, res::kIdcKeyCopies, kClicked, &CVarnelDlg::OnKeyCopies},
+    {res::kIdcKeyOptions, res::kIdcKeyOptions, kClicked, &CVarnelDlg::OnKeyOptions},
+    {res::kIdcKeySingle, res::kIdcKeySingle, kClicked, &CVarnelDlg::OnKeySingle},
+    {res::kIdcKeyFront, res::kIdcKeyFront, kClicked, &CVarnelDlg::OnKeyFront},
+    {res::kIdcKeyBack, res::kIdcKeyBack, kClicked, &CVarnelDlg::OnKeyBack},
+    {res::kIdcKeyGraphics, res::kIdcKeyGraphics, kClicked, &CVarnelDlg::OnKeyGraphics},
+    {res::kIdcKeyPageBreak, res::kIdcKeyPageBreak, kClicked, &CVarnelDlg::OnKeyPageBreak},
+    {res::kIdcKeyDouble, res::kIdcKeyDouble, kClicked, &CVarnelDlg::OnKeyDouble},
+    {res::kIdcStartPage, res::kIdcStartPage, Notification::kChanged,
+     &CVarnelDlg::OnChangeStartPage},
+    {res::kIdcEndPage, res::kIdcEndPage, Notification::kChanged, &CVarnelDlg::OnChangeEndPage},
+    {res::kIdcCopies, res::kIdcCopies, Notification::kChanged, &CVarnelDlg::OnChangeCopies},
+    {res::kIdcPrinter, res::kIdcPrinter, Notification::kSelChange, &CVarnelDlg::OnSelChangePrinter},
+    {res::kIdcDouble, res::kIdcDouble, kClicked, &CVarnelDlg::OnRadioDouble},
 };
 
 }  // namespace
@@ -66,38 +67,38 @@ void CVarnelDlg::DoDataExchange(platform::DataExchange& dx) {
   using platform::DDX_Radio;
   using platform::DDX_Text;
   platform::Dialog::DoDataExchange(dx);
-  DDX_Control(dx, 1053, m_stcGraphicsKey);
-  DDX_Control(dx, 1050, m_stcDoubleKey);
-  DDX_Control(dx, 1049, m_stcSingleKey);
-  DDX_Control(dx, 1052, m_stcBackKey);
-  DDX_Control(dx, 1051, m_stcFrontKey);
-  DDX_Control(dx, 1054, m_stcPageBreakKey);
-  DDX_Control(dx, 1022, m_btnDouble);
-  DDX_Control(dx, 1041, m_cboPrinter);
-  DDX_Control(dx, 1003, m_btnVersion);
-  DDX_Control(dx, 1026, m_btnClose);
-  DDX_Control(dx, 1020, m_btnPrint);
-  DDX_Control(dx, 1027, m_chkGraphics);
-  DDX_Control(dx, 1025, m_chkPageBreak);
-  DDX_Control(dx, 1002, m_btnBrowse);
-  DDX_Control(dx, 1004, m_edtFileName);
-  DDX_Control(dx, 1018, m_edtPort);
-  DDX_Control(dx, 1010, m_edtCopies);
-  DDX_Control(dx, 1009, m_edtEndPage);
-  DDX_Control(dx, 1008, m_edtStartPage);
-  DDX_Control(dx, 1021, m_btnSingle);
-  DDX_Control(dx, 1012, m_btnFront);
-  DDX_Control(dx, 1013, m_btnBack);
-  DDX_Text(dx, 1005, m_nCharsPerLine);
-  DDX_Text(dx, 1006, m_nLinesPerPage);
-  DDX_Text(dx, 1007, m_nPageCount);
-  DDX_Radio(dx, 1012, m_nRadioFront);
-  DDX_Radio(dx, 1021, m_nRadioSingle);
-  DDX_Radio(dx, 1013, m_nRadioBack);
-  DDX_Check(dx, 1025, m_bPageBreak);
-  DDX_Text(dx, 1028, m_strGraphicsInfo);
-  DDX_Check(dx, 1027, m_bGraphics);
-  DDX_Text(dx, 1008, m_strStartPage);
-  DDX_Text(dx, 1009, m_strEndPage);
-  DDX_Text(dx, 1010, m_strCopies);
+  DDX_Control(dx, res::kIdcGraphicsKey, m_stcGraphicsKey);
+  DDX_Control(dx, res::kIdcDoubleKey, m_stcDoubleKey);
+  DDX_Control(dx, res::kIdcSingleKey, m_stcSingleKey);
+  DDX_Control(dx, res::kIdcBackKey, m_stcBackKey);
+  DDX_Control(dx, res::kIdcFrontKey, m_stcFrontKey);
+  DDX_Control(dx, res::kIdcPageBreakKey, m_stcPageBreakKey);
+  DDX_Control(dx, res::kIdcDouble, m_btnDouble);
+  DDX_Control(dx, res::kIdcPrinter, m_cboPrinter);
+  DDX_Control(dx, res::kIdcVersion, m_btnVersion);
+  DDX_Control(dx, res::kIdcClose, m_btnClose);
+  DDX_Control(dx, res::kIdcPrint, m_btnPrint);
+  DDX_Control(dx, res::kIdcGraphics, m_chkGraphics);
+  DDX_Control(dx, res::kIdcPageBreak, m_chkPageBreak);
+  DDX_Control(dx, res::kIdcBrowse, m_btnBrowse);
+  DDX_Control(dx, res::kIdcFileName, m_edtFileName);
+  DDX_Control(dx, res::kIdcPort, m_edtPort);
+  DDX_Control(dx, res::kIdcCopies, m_edtCopies);
+  DDX_Control(dx, res::kIdcEndPage, m_edtEndPage);
+  DDX_Control(dx, res::kIdcStartPage, m_edtStartPage);
+  DDX_Control(dx, res::kIdcSingle, m_btnSingle);
+  DDX_Control(dx, res::kIdcFront, m_btnFront);
+  DDX_Control(dx, res::kIdcBack, m_btnBack);
+  DDX_Text(dx, res::kIdcCharsPerLine, m_nCharsPerLine);
+  DDX_Text(dx, res::kIdcLinesPerPage, m_nLinesPerPage);
+  DDX_Text(dx, res::kIdcPageCount, m_nPageCount);
+  DDX_Radio(dx, res::kIdcFront, m_nRadioFront);
+  DDX_Radio(dx, res::kIdcSingle, m_nRadioSingle);
+  DDX_Radio(dx, res::kIdcBack, m_nRadioBack);
+  DDX_Check(dx, res::kIdcPageBreak, m_bPageBreak);
+  DDX_Text(dx, res::kIdcGraphicsInfo, m_strGraphicsInfo);
+  DDX_Check(dx, res::kIdcGraphics, m_bGraphics);
+  DDX_Text(dx, res::kIdcStartPage, m_strStartPage);
+  DDX_Text(dx, res::kIdcEndPage, m_strEndPage);
+  DDX_Text(dx, res::kIdcCopies, m_strCopies);
 }

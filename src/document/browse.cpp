@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/varnel_dlg.h"
+#include "print/job_spec.h"
 
 namespace {
 
@@ -58,7 +59,8 @@ void CVarnelDlg::OnBrowse() {
       m_nDocCharsPerLine = 0;
       break;
     case Reader::kRefused:
-      MessageBox("この形式のファイルは開けません", "Varnel", platform::kMbOk | platform::kMbIconStop);
+      MessageBox("この形式のファイルは開けません", "Varnel",
+                 platform::kMbOk | platform::kMbIconStop);
       return;
   }
 
@@ -66,7 +68,7 @@ void CVarnelDlg::OnBrowse() {
   m_nCharsPerLine = m_nDocCharsPerLine;
   m_nLinesPerPage = m_nDocLinesPerPage;
   m_nPageCount = m_nDocPageCount;
-  m_nSides = 0;
+  m_nSides = print::kSidesSingle;
   if (m_bDocHasGraphics == 1 && (m_strFileExt == "bes" || m_strFileExt == "BES")) {
     m_strGraphicsInfo = "図形あり";
   } else if (m_bDocHasGraphics == 1 && (m_strFileExt == "edl" || m_strFileExt == "EDL")) {

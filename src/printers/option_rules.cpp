@@ -1,11 +1,13 @@
 // The sides radios, the graphics box and the page-break box follow the model and the
 // document.
 #include "app/varnel_dlg.h"
+#include "print/job_spec.h"
 #include "printers/models.h"
+#include "res/resource.h"
 
 void CVarnelDlg::ApplySidesRule() {
   const printers::Model& model = printers::ModelNamed(m_strModel);
-  const bool eighteen = m_nDocLinesPerPage == 18;
+  const bool eighteen = m_nDocLinesPerPage == print::kDoubleSidedLines;
   const bool doubleCase = model.doubleSided && eighteen;
   const bool frontBackCase = !doubleCase && eighteen && model.frontBackSides;
 
@@ -23,9 +25,9 @@ void CVarnelDlg::ApplySidesRule() {
   offer(m_btnBack, m_stcBackKey, frontBackCase);
 
   if (doubleCase) {
-    SelectSides(1022, 3);
+    SelectSides(res::kIdcDouble, print::kSidesDouble);
   } else {
-    SelectSides(1021, 0);
+    SelectSides(res::kIdcSingle, print::kSidesSingle);
   }
 }
 

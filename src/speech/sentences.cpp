@@ -1,6 +1,7 @@
 #include "speech/sentences.h"
 
 #include "app/varnel_dlg.h"
+#include "print/job_spec.h"
 
 namespace speech {
 
@@ -43,13 +44,13 @@ std::string RangeSentence(int startPage, int endPage, int sides) {
   s += std::to_string(endPage);
   s += "ページまでの　";
   switch (sides) {
-    case 0:
+    case print::kSidesSingle:
       s += "全ページ　かためん　いんさつ　です";
       break;
-    case 1:
+    case print::kSidesFront:
       s += "おもてめん　きすうページです";
       break;
-    case 2:
+    case print::kSidesBack:
       s += "うらめん　ぐうすうぺーじです";
       break;
     default:

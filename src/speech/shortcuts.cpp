@@ -1,6 +1,8 @@
 // The hidden buttons' handlers: focus moves, spoken read-backs and option switches.
 #include "app/varnel_dlg.h"
+#include "print/job_spec.h"
 #include "printers/models.h"
+#include "res/resource.h"
 #include "speech/sentences.h"
 
 void CVarnelDlg::OnKeyPrinter() {
@@ -30,15 +32,15 @@ void CVarnelDlg::OnKeyCopies() { m_edtCopies.SetFocus(); }
 void CVarnelDlg::OnKeyOptions() { Say(OptionsSentence()); }
 
 void CVarnelDlg::OnKeySingle() {
-  SelectSides(1021, 0);
+  SelectSides(res::kIdcSingle, print::kSidesSingle);
   Say(speech::kSingleSet);
 }
 
 void CVarnelDlg::OnKeyFront() {
   if (printers::ModelNamed(m_strModel).refusesFrontBackKeys) {
     Say(speech::kPrinterNoPerSide);
-  } else if (m_nDocLinesPerPage == 18) {
-    SelectSides(1012, 1);
+  } else if (m_nDocLinesPerPage == print::kDoubleSidedLines) {
+    SelectSides(res::kIdcFront, print::kSidesFront);
     Say(speech::kFrontSet);
   } else {
     Say(speech::kFileNoPerSide);
@@ -48,8 +50,8 @@ void CVarnelDlg::OnKeyFront() {
 void CVarnelDlg::OnKeyBack() {
   if (printers::ModelNamed(m_strModel).refusesFrontBackKeys) {
     Say(speech::kPrinterNoPerSide);
-  } else if (m_nDocLinesPerPage == 18) {
-    SelectSides(1013, 2);
+  } else if (m_nDocLinesPerPage == print::kDoubleSidedLines) {
+    SelectSides(res::kIdcBack, print::kSidesBack);
     Say(speech::kBackSet);
   } else {
     Say(speech::kFileNoPerSide);
@@ -59,8 +61,8 @@ void CVarnelDlg::OnKeyBack() {
 void CVarnelDlg::OnKeyDouble() {
   if (printers::ModelNamed(m_strModel).refusesDoubleKey) {
     Say(speech::kPrinterNoDouble);
-  } else if (m_nDocLinesPerPage == 18) {
-    SelectSides(1022, 3);
+  } else if (m_nDocLinesPerPage == print::kDoubleSidedLines) {
+    SelectSides(res::kIdcDouble, print::kSidesDouble);
     Say(speech::kDoubleSet);
   } else {
     Say(speech::kFileNoDouble);

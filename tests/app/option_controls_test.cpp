@@ -1,4 +1,5 @@
 // The sides radios, the check boxes, the numeric edits and the printer box.
+#include "res/resource.h"
 #include "support/braille_files.h"
 #include "support/dialog_fixture.h"
 
@@ -16,12 +17,13 @@ class OptionControlsTest : public DialogTest {
   // Starts with the single-sided embosser chosen, whose options are all free.
   void StartOnSingleSided() {
     Start();
-    host().Choose(1041, "点字 片面");
+    host().Choose(res::kIdcPrinter, "点字 片面");
   }
   // An 18-line document, so that every sides radio is on offer for a single-sided model.
   void LoadEighteenLinePages(int pages) {
-    Browse(dir_.Write("doc.BSE", BaseFile(32, 18, std::vector<std::string>(
-                                                       static_cast<std::size_t>(pages) * 18, "ABC"))));
+    Browse(dir_.Write(
+        "doc.BSE",
+        BaseFile(32, 18, std::vector<std::string>(static_cast<std::size_t>(pages) * 18, "ABC"))));
   }
 };
 
@@ -29,30 +31,31 @@ TEST_F(OptionControlsTest, RadioClickChecksOnlyItselfWithoutSpeechOrSave) {
   StartOnSingleSided();
   LoadEighteenLinePages(4);
   const auto before = ReadBytes(settingsPath_);
-  ASSERT_TRUE(host().Click(1013));
+  ASSERT_TRUE(host().Click(res::kIdcBack));
   EXPECT_EQ(dlg().m_nSides, 2);
-  EXPECT_EQ(host().GetCheck(1013), 1);
-  for (int id : {1021, 1012, 1022}) EXPECT_EQ(host().GetCheck(id), 0) << id;
+  EXPECT_EQ(host().GetCheck(res::kIdcBack), 1);
+  for (int id : {res::kIdcSingle, res::kIdcFront, res::kIdcDouble})
+    EXPECT_EQ(host().GetCheck(id), 0) << id;
   EXPECT_TRUE(clipboard_.History().empty());
   EXPECT_EQ(ReadBytes(settingsPath_), before);
-  host().Click(1012);
+  host().Click(res::kIdcFront);
   EXPECT_EQ(dlg().m_nSides, 1);
-  host().Click(1021);
+  host().Click(res::kIdcSingle);
   EXPECT_EQ(dlg().m_nSides, 0);
 }
 
 TEST_F(OptionControlsTest, PageBreakClickSavesAtOnceGraphicsClickDoesNot) {
   StartOnSingleSided();
-  host().Click(1025);  // on -> off
+  host().Click(res::kIdcPageBreak);  // on -> off
   EXPECT_EQ(dlg().m_bPageBreak, 0);
   EXPECT_EQ(dlg().m_bPageBreakSetting, 0);
   EXPECT_EQ(ReadBytes(settingsPath_)[767], 0);
-  host().Click(1025);
+  host().Click(res::kIdcPageBreak);
   EXPECT_EQ(ReadBytes(settingsPath_)[767], 1);
 
   const auto before = ReadBytes(settingsPath_);
-  host().EnableControl(1027, true);
-  host().Click(1027);
+  host().EnableControl(res::kIdcGraphics, true);
+  host().Click(res::kIdcGraphics);
   EXPECT_EQ(dlg().m_bGraphics, 1);
   EXPECT_EQ(ReadBytes(settingsPath_), before);
 }
@@ -60,39 +63,39 @@ TEST_F(OptionControlsTest, PageBreakClickSavesAtOnceGraphicsClickDoesNot) {
 TEST_F(OptionControlsTest, NonDigitTextIsRefusedOnceAndReset) {
   Start();
   LoadEighteenLinePages(12);
-  host().Type(1008, "１");  // a full-width digit
+  host().Type(res::kIdcStartPage, "１");  // a full-width digit
   EXPECT_THAT(Messages(), ElementsAre("入力は半角数字を使用してください"));
   EXPECT_EQ(windows_.MessageBoxes()[0].type, 0u);
-  EXPECT_EQ(host().GetText(1008), "1");
+  EXPECT_EQ(host().GetText(res::kIdcStartPage), "1");
   EXPECT_EQ(dlg().m_nStartPage, 1);
 
-  host().Paste(1009, "3a");
+  host().Paste(res::kIdcEndPage, "3a");
   EXPECT_EQ(Messages().size(), 2u);
-  EXPECT_EQ(host().GetText(1009), "12");
+  EXPECT_EQ(host().GetText(res::kIdcEndPage), "12");
   EXPECT_EQ(dlg().m_nEndPage, 12);
 
-  host().Type(1010, "x");
-  EXPECT_EQ(host().GetText(1010), "1");
+  host().Type(res::kIdcCopies, "x");
+  EXPECT_EQ(host().GetText(res::kIdcCopies), "1");
   EXPECT_EQ(dlg().m_nCopies, 1);
 }
 
 TEST_F(OptionControlsTest, EndPageResetBeforeAnyDocumentIsZero) {
   Start();
-  host().Paste(1009, "3a");
-  EXPECT_EQ(host().GetText(1009), "0");
+  host().Paste(res::kIdcEndPage, "3a");
+  EXPECT_EQ(host().GetText(res::kIdcEndPage), "0");
   EXPECT_EQ(dlg().m_nEndPage, 0);
 }
 
 TEST_F(OptionControlsTest, EmptyTextIsZeroAndHugeNumbersSaturate) {
   Start();
-  host().Type(1010, "");
+  host().Type(res::kIdcCopies, "");
   EXPECT_EQ(dlg().m_nCopies, 0);
   EXPECT_TRUE(Messages().empty());
-  host().Type(1010, "99999999999999999999999");
+  host().Type(res::kIdcCopies, "99999999999999999999999");
   EXPECT_EQ(dlg().m_nCopies, 2147483647);
-  host().Type(1008, "2147483648");
+  host().Type(res::kIdcStartPage, "2147483648");
   EXPECT_EQ(dlg().m_nStartPage, 2147483647);
-  host().Type(1008, "0000000000000000000000000042");
+  host().Type(res::kIdcStartPage, "0000000000000000000000000042");
   EXPECT_EQ(dlg().m_nStartPage, 42);
   EXPECT_TRUE(Messages().empty());
 }
@@ -100,35 +103,35 @@ TEST_F(OptionControlsTest, EmptyTextIsZeroAndHugeNumbersSaturate) {
 TEST_F(OptionControlsTest, ChoosingAPrinterLooksUpClassifiesSavesAndAppliesRules) {
   Start();
   ASSERT_EQ(dlg().m_strPrinterName, "TEN-10 USB");  // sorted first
-  EXPECT_FALSE(host().IsControlEnabled(1025));
-  host().Choose(1041, "点字 片面");
+  EXPECT_FALSE(host().IsControlEnabled(res::kIdcPageBreak));
+  host().Choose(res::kIdcPrinter, "点字 片面");
   EXPECT_EQ(dlg().m_strPrinterName, "点字 片面");
   EXPECT_EQ(dlg().m_strPort, "COM1");
-  EXPECT_EQ(host().GetText(1018), "COM1");
+  EXPECT_EQ(host().GetText(res::kIdcPort), "COM1");
   EXPECT_EQ(dlg().m_strModel, "NABCC-SGL");
   EXPECT_TRUE(clipboard_.History().empty());
   auto record = ReadBytes(settingsPath_);
   EXPECT_EQ(std::string(record.begin() + 752, record.begin() + 763), "NABCC-SGL\r\n");
 
-  ASSERT_TRUE(host().Click(1025));  // the preference off
-  host().Choose(1041, "TEN-10 USB");
-  EXPECT_FALSE(host().IsControlEnabled(1025));
-  EXPECT_EQ(host().GetCheck(1025), 1);
+  ASSERT_TRUE(host().Click(res::kIdcPageBreak));  // the preference off
+  host().Choose(res::kIdcPrinter, "TEN-10 USB");
+  EXPECT_FALSE(host().IsControlEnabled(res::kIdcPageBreak));
+  EXPECT_EQ(host().GetCheck(res::kIdcPageBreak), 1);
   EXPECT_EQ(dlg().m_bPageBreak, 1);
   record = ReadBytes(settingsPath_);
   EXPECT_EQ(record[767], 0);  // the preference, not the forced state
 
   // Leaving a forced model does not undo the force.
-  host().Choose(1041, "点字 片面");
-  EXPECT_TRUE(host().IsControlEnabled(1025));
-  EXPECT_EQ(host().GetCheck(1025), 1);
+  host().Choose(res::kIdcPrinter, "点字 片面");
+  EXPECT_TRUE(host().IsControlEnabled(res::kIdcPageBreak));
+  EXPECT_EQ(host().GetCheck(res::kIdcPageBreak), 1);
   EXPECT_EQ(dlg().m_bPageBreak, 1);
 }
 
 TEST_F(OptionControlsTest, RangeReadBackReadsTheRadioGroupsInTemplateOrder) {
   StartOnSingleSided();
   LoadEighteenLinePages(2);
-  host().Click(1013);
+  host().Click(res::kIdcBack);
   host().PressAlt('5');
   EXPECT_EQ(dlg().m_nRadioFront, 1);   // 1012, [1013], 1022
   EXPECT_EQ(dlg().m_nRadioSingle, 2);  // 1021, 1012, [1013], 1022

@@ -17,15 +17,15 @@ TEST_F(StartupTest, FirstStartWritesDefaultRecordAndPicksFirstListedPrinter) {
   Start();
 
   // The list holds the embossers only, sorted; the first becomes the printer.
-  EXPECT_THAT(host().ComboItems(1041), ElementsAre("ESA721 LPT", "TEN-10 USB"));
+  EXPECT_THAT(host().ComboItems(res::kIdcPrinter), ElementsAre("ESA721 LPT", "TEN-10 USB"));
   EXPECT_EQ(dlg().m_strPrinterName, "ESA721 LPT");
-  EXPECT_EQ(host().ComboSelection(1041), 0);
+  EXPECT_EQ(host().ComboSelection(res::kIdcPrinter), 0);
   EXPECT_EQ(dlg().m_strPort, "LPT1");
-  EXPECT_EQ(host().GetText(1018), "LPT1");
+  EXPECT_EQ(host().GetText(res::kIdcPort), "LPT1");
   EXPECT_EQ(dlg().m_strModel, "ESA721");
   // A missing file starts with page breaks on, though the record written says off.
   EXPECT_EQ(dlg().m_bPageBreak, 1);
-  EXPECT_EQ(host().GetCheck(1025), 1);
+  EXPECT_EQ(host().GetCheck(res::kIdcPageBreak), 1);
   const std::vector<std::uint8_t> record = ReadBytes(settingsPath_);
   ASSERT_EQ(record.size(), 1024u);
   std::vector<std::uint8_t> expected(1024, 0);
@@ -38,17 +38,18 @@ TEST_F(StartupTest, FirstStartWritesDefaultRecordAndPicksFirstListedPrinter) {
 
 TEST_F(StartupTest, RangeEditsShowZeroFocusOnBrowseNothingSpoken) {
   Start();
-  for (int id : {1008, 1009, 1010}) EXPECT_EQ(host().GetText(id), "0") << id;
+  for (int id : {res::kIdcStartPage, res::kIdcEndPage, res::kIdcCopies})
+    EXPECT_EQ(host().GetText(id), "0") << id;
   EXPECT_EQ(dlg().m_nStartPage, 0);
   EXPECT_EQ(dlg().m_nEndPage, 0);
   EXPECT_EQ(dlg().m_nCopies, 0);
-  EXPECT_EQ(host().GetFocus(), 1002);
+  EXPECT_EQ(host().GetFocus(), res::kIdcBrowse);
   EXPECT_EQ(host().Title(), "Varnel");
   EXPECT_EQ(host().Icon(), res::kIconProgram);
   EXPECT_TRUE(clipboard_.History().empty());
   EXPECT_TRUE(Messages().empty());
   // Every radio was cleared by the first data exchange; the sides rule checks 1021.
-  EXPECT_EQ(host().GetCheck(1021), 1);
+  EXPECT_EQ(host().GetCheck(res::kIdcSingle), 1);
   EXPECT_EQ(dlg().m_nSides, 0);
 }
 
@@ -68,7 +69,7 @@ TEST_F(StartupTest, EnumerationFailureIsReportedTwiceAndTheDialogStillOpens) {
   EXPECT_EQ(windows_.MessageBoxes()[0].caption, "Varnel");
   EXPECT_EQ(windows_.MessageBoxes()[0].type, 0u);
   EXPECT_EQ(dlg().m_strModel, "NABCC-SGL");
-  EXPECT_EQ(host().GetFocus(), 1002);
+  EXPECT_EQ(host().GetFocus(), res::kIdcBrowse);
 }
 
 TEST_F(StartupTest, CloseButtonAnnouncesSavesAndEndsWithOk) {
@@ -76,7 +77,7 @@ TEST_F(StartupTest, CloseButtonAnnouncesSavesAndEndsWithOk) {
   Start();
   std::filesystem::remove(settingsPath_);
   dir_.Write("Varnel.ini", std::vector<std::uint8_t>(1024, 0));
-  host().Click(1026);
+  host().Click(res::kIdcClose);
   EXPECT_EQ(clipboard_.Text(), "Varnelを終了します");
   EXPECT_TRUE(host().Ended());
   EXPECT_EQ(host().Result(), 1);
@@ -101,7 +102,7 @@ TEST_F(StartupTest, VersionButtonOpensAboutBoxWhoseLinkOpensTheBrowser) {
     EXPECT_EQ(about.Title(), "Varnelのﾊﾞｰｼﾞｮﾝ情報");
     about.Click(res::kIdcHomePage);
   });
-  host().Click(1003);
+  host().Click(res::kIdcVersion);
   EXPECT_THAT(windows_.ModalRuns(), ElementsAre(res::kIddAbout));
   ASSERT_EQ(shell_.Opened().size(), 1u);
   EXPECT_EQ(shell_.Opened()[0].rfind("https://", 0), 0u);

@@ -29,9 +29,11 @@ TEST(BaseNabTest, HeaderGivesGeometryAndIsKeptWhole) {
 }
 
 TEST(BaseNabTest, LinesEndAtLfWithCrIgnoredEverywhere) {
-  EXPECT_THAT(document::ParseBaseNab(BaseFile("3222", "ab\r\ncd\r\n")).lines, ElementsAre("ab", "cd"));
+  EXPECT_THAT(document::ParseBaseNab(BaseFile("3222", "ab\r\ncd\r\n")).lines,
+              ElementsAre("ab", "cd"));
   EXPECT_THAT(document::ParseBaseNab(BaseFile("3222", "a\rb\n")).lines, ElementsAre("ab"));
-  EXPECT_THAT(document::ParseBaseNab(BaseFile("3222", "a\n\nb\n")).lines, ElementsAre("a", "", "b"));
+  EXPECT_THAT(document::ParseBaseNab(BaseFile("3222", "a\n\nb\n")).lines,
+              ElementsAre("a", "", "b"));
   // Text after the last LF forms no line.
   EXPECT_THAT(document::ParseBaseNab(BaseFile("3222", "ab\ncd")).lines, ElementsAre("ab"));
 }
@@ -42,9 +44,14 @@ TEST(BaseNabTest, EndOfTextMarkStopsReadingAndDropsThePendingLine) {
 }
 
 TEST(BaseNabTest, FormFeedAndNulAreCellsAndDoNotStartPages) {
-  const std::string text("a\x0C" "b\n\0c\n", 7);
+  const std::string text(
+      "a\x0C"
+      "b\n\0c\n",
+      7);
   const auto doc = document::ParseBaseNab(BaseFile("3201", text));
-  EXPECT_THAT(doc.lines, ElementsAre("a\x0C" "b", std::string("\0c", 2)));
+  EXPECT_THAT(doc.lines, ElementsAre("a\x0C"
+                                     "b",
+                                     std::string("\0c", 2)));
   EXPECT_EQ(doc.pageCount, 2);
 }
 

@@ -2,6 +2,7 @@
 // shown, the range reset, and what a failed read leaves behind.
 #include <sys/stat.h>
 
+#include "res/resource.h"
 #include "support/braille_files.h"
 #include "support/dialog_fixture.h"
 
@@ -23,35 +24,37 @@ class BrowseTest : public DialogTest {
     Start();
   }
   std::vector<std::string> Fields() {
-    return {host().GetText(1004), host().GetText(1005), host().GetText(1006),
-            host().GetText(1007), host().GetText(1028)};
+    return {host().GetText(res::kIdcFileName), host().GetText(res::kIdcCharsPerLine),
+            host().GetText(res::kIdcLinesPerPage), host().GetText(res::kIdcPageCount),
+            host().GetText(res::kIdcGraphicsInfo)};
   }
 };
 
 TEST_F(BrowseTest, OpenDialogHasTitleAndFilter) {
-  host().Click(1002);
+  host().Click(res::kIdcBrowse);
   EXPECT_EQ(files_.LastTitle(), "印刷ファイル");
-  EXPECT_EQ(files_.LastFilter(),
-            "点字データ(*.BSE *.BES *.NAB *.EDL)|*.BSE;*.BES;*.NAB;*.EDL|ＢＡＳＥデータ(*.BSE)|*.BSE|"
-            "Win-BESデータ(*.BES)|*.BES|コータクン・データ(*.NAB)|*.NAB|エーデル・データ(*.EDL)|*.EDL|"
-            "全てのファイル(*.*)|*.*||");
+  EXPECT_EQ(
+      files_.LastFilter(),
+      "点字データ(*.BSE *.BES *.NAB *.EDL)|*.BSE;*.BES;*.NAB;*.EDL|ＢＡＳＥデータ(*.BSE)|*.BSE|"
+      "Win-BESデータ(*.BES)|*.BES|コータクン・データ(*.NAB)|*.NAB|エーデル・データ(*.EDL)|*.EDL|"
+      "全てのファイル(*.*)|*.*||");
 }
 
 TEST_F(BrowseTest, CancelChangesNothing) {
   const auto fields = Fields();
-  host().Click(1002);
+  host().Click(res::kIdcBrowse);
   EXPECT_EQ(Fields(), fields);
   EXPECT_TRUE(dlg().m_strFilePath.empty());
 }
 
 TEST_F(BrowseTest, BaseFileShowsGeometryAndResetsRangeAndCopies) {
   const std::string path = dir_.Write("doc.BSE", Base("3222", 22 * 4 + 3));
-  host().Type(1010, "7");
+  host().Type(res::kIdcCopies, "7");
   Browse(path);
   EXPECT_EQ(Fields(), (std::vector<std::string>{path, "32", "22", "5", "図形なし"}));
-  EXPECT_EQ(host().GetText(1008), "1");
-  EXPECT_EQ(host().GetText(1009), "5");
-  EXPECT_EQ(host().GetText(1010), "1");
+  EXPECT_EQ(host().GetText(res::kIdcStartPage), "1");
+  EXPECT_EQ(host().GetText(res::kIdcEndPage), "5");
+  EXPECT_EQ(host().GetText(res::kIdcCopies), "1");
   EXPECT_EQ(dlg().m_nStartPage, 1);
   EXPECT_EQ(dlg().m_nEndPage, 5);
   EXPECT_EQ(dlg().m_nCopies, 1);
@@ -63,18 +66,19 @@ TEST_F(BrowseTest, BaseFileShowsGeometryAndResetsRangeAndCopies) {
 TEST_F(BrowseTest, ExtensionsSelectReadersByExactCase) {
   for (const char* ext : {"bse", "BSE", "nab", "NAB"}) {
     Browse(dir_.Write(std::string("doc.") + ext, Base("3218", 18)));
-    EXPECT_EQ(host().GetText(1006), "18") << ext;
+    EXPECT_EQ(host().GetText(res::kIdcLinesPerPage), "18") << ext;
   }
   Browse(dir_.Write("edel.edl", std::string("EDEL\n1ABCD\r")));
-  EXPECT_EQ(host().GetText(1028), "図形のみ");
+  EXPECT_EQ(host().GetText(res::kIdcGraphicsInfo), "図形のみ");
   EXPECT_TRUE(Messages().empty());
 
   const auto fields = Fields();
   for (const char* name : {"doc.Bse", "doc.txt", "noextension", "dir.BSE/file"}) {
     Browse(dir_.Write(name == std::string("dir.BSE/file") ? "plain" : name, std::string("x")));
   }
-  EXPECT_THAT(Messages(), ElementsAre("この形式のファイルは開けません", "この形式のファイルは開けません",
-                                      "この形式のファイルは開けません", "この形式のファイルは開けません"));
+  EXPECT_THAT(Messages(),
+              ElementsAre("この形式のファイルは開けません", "この形式のファイルは開けません",
+                          "この形式のファイルは開けません", "この形式のファイルは開けません"));
   EXPECT_EQ(windows_.MessageBoxes()[0].type, 0x10u);
   // The refused file is the current path while the fields still show the previous one.
   EXPECT_EQ(Fields(), fields);
@@ -83,35 +87,36 @@ TEST_F(BrowseTest, ExtensionsSelectReadersByExactCase) {
 }
 
 TEST_F(BrowseTest, EdelFileIsOnePageOfGraphicsOnly) {
-  host().Type(1009, "9");
+  host().Type(res::kIdcEndPage, "9");
   Browse(dir_.Write("d.EDL", std::string("EDEL\n1ABCD\r")));
-  EXPECT_EQ(host().GetText(1005), "0");
-  EXPECT_EQ(host().GetText(1006), "0");
-  EXPECT_EQ(host().GetText(1007), "1");
-  EXPECT_EQ(host().GetText(1028), "図形のみ");
-  EXPECT_EQ(host().GetText(1009), "1");
+  EXPECT_EQ(host().GetText(res::kIdcCharsPerLine), "0");
+  EXPECT_EQ(host().GetText(res::kIdcLinesPerPage), "0");
+  EXPECT_EQ(host().GetText(res::kIdcPageCount), "1");
+  EXPECT_EQ(host().GetText(res::kIdcGraphicsInfo), "図形のみ");
+  EXPECT_EQ(host().GetText(res::kIdcEndPage), "1");
   EXPECT_EQ(dlg().m_arrPageGraphics.size(), 1u);
 }
 
 TEST_F(BrowseTest, WinBesWithGraphicsMarkShowsGraphicsPresent) {
   Browse(dir_.Write("g.bes", WinBesHeader("33", "18", "0 ", true) + WinBesRecord("\xA1\x0C\x0D")));
-  EXPECT_EQ(host().GetText(1028), "図形あり");
-  EXPECT_EQ(host().GetText(1007), "1");
+  EXPECT_EQ(host().GetText(res::kIdcGraphicsInfo), "図形あり");
+  EXPECT_EQ(host().GetText(res::kIdcPageCount), "1");
 }
 
 TEST_F(BrowseTest, ReaderFailureShowsNewPathOldCountsAndNoGraphics) {
   Browse(dir_.Write("good.BSE", Base("3222", 50)));
   Browse(dir_.Write("bad.BES", std::string("%BET3") + std::string(2000, ' ')));
   EXPECT_THAT(Messages(), ElementsAre("このバージョンのファイルは開けません。"));
-  EXPECT_EQ(Fields(), (std::vector<std::string>{dir_.File("bad.BES"), "32", "22", "3", "図形なし"}));
+  EXPECT_EQ(Fields(),
+            (std::vector<std::string>{dir_.File("bad.BES"), "32", "22", "3", "図形なし"}));
   EXPECT_TRUE(dlg().m_arrLines.empty());
   EXPECT_TRUE(dlg().m_arrPageGraphics.empty());
-  EXPECT_EQ(host().GetText(1009), "3");
+  EXPECT_EQ(host().GetText(res::kIdcEndPage), "3");
 
   Browse(dir_.Write("bad.EDL", std::string("EDEX")));
   EXPECT_EQ(Messages().back(), "これは「エーデル」ファイルではありません。");
-  EXPECT_EQ(host().GetText(1007), "1");
-  EXPECT_EQ(host().GetText(1028), "図形なし");
+  EXPECT_EQ(host().GetText(res::kIdcPageCount), "1");
+  EXPECT_EQ(host().GetText(res::kIdcGraphicsInfo), "図形なし");
 }
 
 TEST_F(BrowseTest, SizeLimitIsOneMillionBytes) {
@@ -140,8 +145,8 @@ TEST_F(BrowseTest, UnreadableFileNamesThePath) {
 
 TEST_F(BrowseTest, ZeroLinesPerPageRefusesToPrintWithTheRangeMessages) {
   Browse(dir_.Write("zero.BSE", Base("3200", 10)));
-  EXPECT_EQ(host().GetText(1007), "0");
-  host().Click(1020);
+  EXPECT_EQ(host().GetText(res::kIdcPageCount), "0");
+  host().Click(res::kIdcPrint);
   EXPECT_THAT(Messages(), ElementsAre("印刷終了頁は 1 頁以上にしてください"));
   EXPECT_TRUE(spooler_.Jobs().empty());
 }

@@ -43,8 +43,8 @@ TEST(EdelTest, PointsAreBase26LettersWithTheLineKind) {
 
 TEST(EdelTest, SeveralPointsAndLinesInFileOrder) {
   const auto doc = Parse("EDEL\n2ABCDEFGH\r\n3@A@B\r");
-  EXPECT_EQ(doc->pageGraphics[0], Entry('2', 28, 82) + Entry('2', 5 * 26 + 6, 7 * 26 + 8) +
-                                      Entry('3', 1, 2));
+  EXPECT_EQ(doc->pageGraphics[0],
+            Entry('2', 28, 82) + Entry('2', 5 * 26 + 6, 7 * 26 + 8) + Entry('3', 1, 2));
 }
 
 TEST(EdelTest, KindFourAddsNothing) {

@@ -60,12 +60,14 @@ TEST(WinBesTest, PageCountFieldIsDigitsBeforeTheFirstBlank) {
 
 TEST(WinBesTest, CellCodesBecomeBrailleAscii) {
   const std::pair<std::uint8_t, char> cells[] = {
-      {0xA0, ' '}, {0xA1, 'A'}, {0xA2, '1'}, {0xA3, 'B'}, {0xA8, '@'}, {0xB0, '"'},
+      {0xA0, ' '}, {0xA1, 'A'}, {0xA2, '1'}, {0xA3, 'B'},  {0xA8, '@'}, {0xB0, '"'},
       {0xBF, 'Q'}, {0xC0, ','}, {0xCA, '['}, {0xD3, '\\'}, {0xD8, '_'}, {0xDF, '='}};
-  for (const auto& [code, ascii] : cells) EXPECT_EQ(document::BesCellToAscii(code), ascii) << int(code);
+  for (const auto& [code, ascii] : cells)
+    EXPECT_EQ(document::BesCellToAscii(code), ascii) << int(code);
   // All 64 patterns give the 64 characters from the blank to the underscore.
   std::set<int> seen;
-  for (int p = 0; p < 64; ++p) seen.insert(document::BesCellToAscii(static_cast<std::uint8_t>(0xA0 + p)));
+  for (int p = 0; p < 64; ++p)
+    seen.insert(document::BesCellToAscii(static_cast<std::uint8_t>(0xA0 + p)));
   EXPECT_EQ(seen.size(), 64u);
   EXPECT_EQ(*seen.begin(), 0x20);
   EXPECT_EQ(*seen.rbegin(), 0x5F);
@@ -99,7 +101,8 @@ TEST(WinBesTest, CrOnlyEndsALineAsTheLastContentByte) {
 }
 
 TEST(WinBesTest, UnknownBytesAreIgnoredAndEndOfTextIsACell) {
-  const auto doc = Parse(Header("33", "05", "0 ") + Record(std::string("\xA1\x41\x00\xA3\x1A\x0A", 6)));
+  const auto doc =
+      Parse(Header("33", "05", "0 ") + Record(std::string("\xA1\x41\x00\xA3\x1A\x0A", 6)));
   EXPECT_THAT(doc.lines, ElementsAre("AB\x1A"));
 }
 
@@ -116,13 +119,15 @@ TEST(WinBesTest, CurrentLineCarriesOverToTheNextPage) {
 }
 
 TEST(WinBesTest, GraphicsBlockKeepsUsedObjectsAndEndsThePage) {
-  const std::string block = Block({Object(1, 0, 1, 0x0123, 0x0200), Object(1, 0, 4, 5, 6),
-                                   Object(2, 0, 2, 7, 8), Object(1, 1, 2, 9, 10),
-                                   Object(1, 0, 9, 0xFFFF, 1)});
+  const std::string block =
+      Block({Object(1, 0, 1, 0x0123, 0x0200), Object(1, 0, 4, 5, 6), Object(2, 0, 2, 7, 8),
+             Object(1, 1, 2, 9, 10), Object(1, 0, 9, 0xFFFF, 1)});
   const auto doc = Parse(Header("33", "03", "0 ") + Record("\xA1\x0A" + block + "\xA3\x0A"));
   EXPECT_THAT(doc.lines, ElementsAre("A"));  // nothing after the block is read
   ASSERT_EQ(doc.pageGraphics.size(), 1u);
-  EXPECT_EQ(doc.pageGraphics[0], std::string("1\x01\x23\x02\x00" "9\xFF\xFF\x00\x01", 10));
+  EXPECT_EQ(doc.pageGraphics[0], std::string("1\x01\x23\x02\x00"
+                                             "9\xFF\xFF\x00\x01",
+                                             10));
 }
 
 TEST(WinBesTest, GraphicsWithoutTheMarkStillFillThePage) {

@@ -1,5 +1,6 @@
 #include "print/print_fixture.h"
 
+#include "res/resource.h"
 #include "support/braille_files.h"
 
 namespace test {
@@ -14,7 +15,7 @@ const std::map<std::string, std::string>& PrintTest::PrinterOf() {
 void PrintTest::StartWith(const std::string& model, const std::string& port) {
   for (const auto& [m, name] : PrinterOf()) spooler_.AddPrinter(name, port);
   Start();
-  host().Choose(1041, PrinterOf().at(model));
+  host().Choose(res::kIdcPrinter, PrinterOf().at(model));
   ASSERT_EQ(dlg().m_strModel, model);
 }
 
@@ -26,7 +27,8 @@ void PrintTest::LoadBase(int linesPerPage, const std::vector<std::string>& lines
 void PrintTest::LoadPages(int linesPerPage, int pages) {
   std::vector<std::string> lines;
   for (int p = 1; p <= pages; ++p) {
-    for (int l = 1; l <= linesPerPage; ++l) lines.push_back("P" + std::to_string(p) + "L" + std::to_string(l));
+    for (int l = 1; l <= linesPerPage; ++l)
+      lines.push_back("P" + std::to_string(p) + "L" + std::to_string(l));
   }
   LoadBase(linesPerPage, lines);
 }
@@ -44,12 +46,14 @@ std::vector<std::uint8_t> PrintTest::Print() {
 }
 
 void PrintTest::SetRange(int from, int to, int copies) {
-  host().Type(1008, std::to_string(from));
-  host().Type(1009, std::to_string(to));
-  host().Type(1010, std::to_string(copies));
+  host().Type(res::kIdcStartPage, std::to_string(from));
+  host().Type(res::kIdcEndPage, std::to_string(to));
+  host().Type(res::kIdcCopies, std::to_string(copies));
 }
 
-std::vector<std::uint8_t> B(std::string_view s) { return std::vector<std::uint8_t>(s.begin(), s.end()); }
+std::vector<std::uint8_t> B(std::string_view s) {
+  return std::vector<std::uint8_t>(s.begin(), s.end());
+}
 
 std::vector<std::uint8_t> Cat(std::initializer_list<std::vector<std::uint8_t>> parts) {
   std::vector<std::uint8_t> out;

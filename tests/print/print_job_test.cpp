@@ -93,14 +93,14 @@ TEST_F(PrintJobTest, ShortLastPageIsPaddedWithBlankLines) {
 TEST_F(PrintJobTest, EndOfJobWaitsAnnouncesAndPutsFocusOnPrint) {
   StartWith("TEN-10");
   LoadPages(22, 1);
-  host().SetFocus(1008);
+  host().SetFocus(res::kIdcStartPage);
   const auto bytes = Print();
   ASSERT_FALSE(bytes.empty());
   EXPECT_EQ(clipboard_.Text(), "印刷を　終了しました");
   ASSERT_EQ(clock_.Waits().size(), 2u);
   EXPECT_EQ(clock_.Waits()[0].milliseconds, 200u);
   EXPECT_EQ(clock_.Waits()[1].milliseconds, 2000u);
-  EXPECT_EQ(host().GetFocus(), 1020);
+  EXPECT_EQ(host().GetFocus(), res::kIdcPrint);
   const platform::MemoryJob& job = spooler_.Jobs().back();
   EXPECT_EQ(job.printer, "TEN-10 USB");
   EXPECT_EQ(job.documentName, dlg().m_strFilePath);
@@ -187,7 +187,7 @@ TEST_F(PrintJobTest, AFailedWriteStopsTheJobAndIsNeverReportedAsPrinted) {
   EXPECT_TRUE(clipboard_.History().empty());
   EXPECT_EQ(windows_.Find(res::kIddProgress), nullptr);
   EXPECT_TRUE(host().IsWindowEnabled());
-  EXPECT_EQ(host().GetFocus(), 1020);
+  EXPECT_EQ(host().GetFocus(), res::kIdcPrint);
 }
 
 TEST_F(PrintJobTest, ADocumentThatCannotBeCompletedIsAFailureToo) {
@@ -222,7 +222,7 @@ TEST_F(PrintJobTest, LongPrinterNameAndPathArePassedWhole) {
   spooler_.AddPrinter(name, "USB001");
   spooler_.AddPrinter(name.substr(0, 259), "USB002");  // a name the cut one would open
   Start();
-  host().Choose(1041, name);
+  host().Choose(res::kIdcPrinter, name);
   std::filesystem::create_directories(dir_.path() / std::string(200, 'd'));
   const std::string path = (dir_.path() / std::string(200, 'd') / "doc.BSE").string();
   std::ofstream(path, std::ios::binary) << BaseFile("3222", "A\n");

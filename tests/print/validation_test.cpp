@@ -1,6 +1,7 @@
 // The checks before a job, in their order, with their messages and focus moves, and the
 // graphics warnings.
 #include "print/print_fixture.h"
+#include "res/resource.h"
 #include "support/braille_files.h"
 
 namespace test {
@@ -23,14 +24,15 @@ class ValidationTest : public PrintTest {
 
 TEST_F(ValidationTest, NoPrinterComesBeforeNoFile) {
   Start();
-  host().SetFocus(1003);
-  EXPECT_EQ(Refusal(), std::make_pair(std::string("プリンタが選択されていません"), 1003));
+  host().SetFocus(res::kIdcVersion);
+  EXPECT_EQ(Refusal(),
+            std::make_pair(std::string("プリンタが選択されていません"), res::kIdcVersion));
 }
 
 TEST_F(ValidationTest, NoFile) {
   StartWith("TEN-10");
-  host().SetFocus(1026);
-  EXPECT_EQ(Refusal(), std::make_pair(std::string("ファイルが選択されていません"), 1026));
+  host().SetFocus(res::kIdcClose);
+  EXPECT_EQ(Refusal(), std::make_pair(std::string("ファイルが選択されていません"), res::kIdcClose));
 }
 
 TEST_F(ValidationTest, RangeAndCopiesChecksInOrderWithFocus) {
@@ -41,17 +43,17 @@ TEST_F(ValidationTest, RangeAndCopiesChecksInOrderWithFocus) {
     const char* message;
     int focus;
   } cases[] = {
-      {0, 0, 0, "印刷開始頁は 1 頁以上にしてください", 1008},
-      {1, 0, 0, "印刷終了頁は 1 頁以上にしてください", 1009},
-      {1, 1, 0, "印刷部数は 1 部以上にしてください", 1010},
-      {12, 3, 1, "印刷開始頁がファイル最終頁より大きいです", 1008},
-      {1, 11, 1, "印刷終了頁がファイル最終頁より大きいです", 1009},
-      {5, 3, 1, "印刷終了頁が開始頁より小さいです", 1009},
-      {1, 1, 1001, "印刷部数は 1000 部以下にしてください", 1010},
+      {0, 0, 0, "印刷開始頁は 1 頁以上にしてください", res::kIdcStartPage},
+      {1, 0, 0, "印刷終了頁は 1 頁以上にしてください", res::kIdcEndPage},
+      {1, 1, 0, "印刷部数は 1 部以上にしてください", res::kIdcCopies},
+      {12, 3, 1, "印刷開始頁がファイル最終頁より大きいです", res::kIdcStartPage},
+      {1, 11, 1, "印刷終了頁がファイル最終頁より大きいです", res::kIdcEndPage},
+      {5, 3, 1, "印刷終了頁が開始頁より小さいです", res::kIdcEndPage},
+      {1, 1, 1001, "印刷部数は 1000 部以下にしてください", res::kIdcCopies},
   };
   for (const auto& c : cases) {
     SetRange(c.from, c.to, c.copies);
-    host().SetFocus(1020);
+    host().SetFocus(res::kIdcPrint);
     EXPECT_EQ(Refusal(), std::make_pair(std::string(c.message), c.focus)) << c.message;
   }
   SetRange(1, 1, 1000);
@@ -63,9 +65,10 @@ TEST_F(ValidationTest, RangeAndCopiesChecksInOrderWithFocus) {
 TEST_F(ValidationTest, EdelDrawingsOnlyOnGraphicsModels) {
   StartWith("ESA721");
   LoadFile("d.EDL", "EDEL\n1ABCD\r");
-  EXPECT_EQ(Refusal().first,
-            "TEN-100、TEN-10、New ESA721 以外の点字プリンタでは　　\n「エーデル」の図形印刷はできません");
-  host().Choose(1041, PrinterOf().at("TEN-10"));
+  EXPECT_EQ(
+      Refusal().first,
+      "TEN-100、TEN-10、New ESA721 以外の点字プリンタでは　　\n「エーデル」の図形印刷はできません");
+  host().Choose(res::kIdcPrinter, PrinterOf().at("TEN-10"));
   windows_.ClearMessageBoxes();
   EXPECT_FALSE(Print().empty());
   EXPECT_TRUE(Messages().empty());  // graphics on: no warning
@@ -80,8 +83,9 @@ TEST_F(ValidationTest, GraphicsWarningOnOtherModelsEvenWithTheOptionOn) {
   windows_.SetAnswerer([](const platform::MessageBoxRecord&) { return platform::kMbResultCancel; });
   EXPECT_TRUE(Print().empty());
   ASSERT_EQ(windows_.MessageBoxes().size(), 1u);
-  EXPECT_EQ(windows_.MessageBoxes()[0].text,
-            "ファイルには図形データが含まれていますが\r\n\r\nこの点字プリンタでは 図形は印刷されません");
+  EXPECT_EQ(
+      windows_.MessageBoxes()[0].text,
+      "ファイルには図形データが含まれていますが\r\n\r\nこの点字プリンタでは 図形は印刷されません");
   EXPECT_EQ(windows_.MessageBoxes()[0].type, 0x41u);
   windows_.SetAnswerer(nullptr);
   EXPECT_FALSE(Print().empty());
@@ -94,7 +98,7 @@ TEST_F(ValidationTest, GraphicsWarningOnGraphicsModelsOnlyWhenTheOptionIsOff) {
   ASSERT_EQ(dlg().m_bGraphics, 1);
   EXPECT_FALSE(Print().empty());
   EXPECT_TRUE(Messages().empty());
-  host().Click(1027);
+  host().Click(res::kIdcGraphics);
   EXPECT_FALSE(Print().empty());
   EXPECT_THAT(Messages(), ElementsAre("ファイルには図形データが含まれていますが\r\n\r\n"
                                       "図形出力のチェックが外れているため 図形は印刷されません"));

@@ -67,7 +67,7 @@ TEST_F(SettingsTest, StoredPrinterNoLongerInstalledKeepsNameAndStoredPort) {
   spooler_.AddPrinter("TEN-10 USB", "USB001");
   dir_.Write("Varnel.ini", Record({{512, "esa721 old\r\n"}, {768, "LPT2\r\n"}}, 1));
   Start();
-  EXPECT_EQ(host().ComboSelection(1041), 0);
+  EXPECT_EQ(host().ComboSelection(res::kIdcPrinter), 0);
   EXPECT_EQ(dlg().m_strPrinterName, "esa721 old");
   EXPECT_EQ(dlg().m_strPort, "LPT2");
   EXPECT_EQ(dlg().m_strModel, "ESA721");
@@ -78,11 +78,11 @@ TEST_F(SettingsTest, NameDifferingOnlyInCaseMatchesNoEntry) {
   spooler_.AddPrinter("TEN-10 B", "USB002");
   dir_.Write("Varnel.ini", Record({{512, "ten-10 b\r\n"}, {768, "X\r\n"}}, 1));
   Start();
-  EXPECT_EQ(host().ComboSelection(1041), 0);
+  EXPECT_EQ(host().ComboSelection(res::kIdcPrinter), 0);
   EXPECT_EQ(dlg().m_strPort, "X");
   dir_.Write("Varnel.ini", Record({{512, "TEN-10 B\r\n"}}, 1));
   DestroyAndRestart();
-  EXPECT_EQ(host().ComboSelection(1041), 1);
+  EXPECT_EQ(host().ComboSelection(res::kIdcPrinter), 1);
   EXPECT_EQ(dlg().m_strPort, "USB002");
 }
 
@@ -102,7 +102,7 @@ TEST_F(SettingsTest, ShortFileReadsMissingBytesAsZeroAndSaveKeepsWhatWasThere) {
 TEST_F(SettingsTest, JapaneseNamesAreStoredInCodePage932) {
   spooler_.AddPrinter("点字　両面", "USB001");
   Start();
-  host().Choose(1041, "点字　両面");
+  host().Choose(res::kIdcPrinter, "点字　両面");
   const auto record = ReadBytes(settingsPath_);
   // 点 93 5F, 字 8E 9A, U+3000 81 40, 両 97 BC, 面 96 CA
   const std::vector<std::uint8_t> name = {0x93, 0x5F, 0x8E, 0x9A, 0x81, 0x40,

@@ -1,5 +1,6 @@
 // The composed sentences and how an Announcement reaches the clipboard.
 #include "speech/sentences.h"
+
 #include "support/dialog_fixture.h"
 
 namespace test {
@@ -11,7 +12,8 @@ TEST(SentenceTest, PrinterSentenceHasThreeAsciiBlanksThenIdeographicSpaces) {
 }
 
 TEST(SentenceTest, FileSentenceSpeaksGeometryAndGraphics) {
-  const std::string head = "いんさつするファイルわ　/d/a.BSE　です　　一ページわ　32ます　22ぎょう　5ページ　";
+  const std::string head =
+      "いんさつするファイルわ　/d/a.BSE　です　　一ページわ　32ます　22ぎょう　5ページ　";
   EXPECT_EQ(speech::FileSentence("/d/a.BSE", 32, 22, 5, "図形なし"), head + "ずけいわ　ありません");
   EXPECT_EQ(speech::FileSentence("/d/a.BSE", 32, 22, 5, "図形あり"), head + "ずけいが　あります");
   EXPECT_EQ(speech::FileSentence("/d/a.BSE", 32, 22, 5, "図形のみ"), head + "ずけい　のみです");

@@ -1,4 +1,5 @@
 // The hidden buttons' Alt keys, and Enter and Esc in the main dialog.
+#include "res/resource.h"
 #include "speech/sentences.h"
 #include "support/braille_files.h"
 #include "support/dialog_fixture.h"
@@ -10,24 +11,26 @@ using ::testing::ElementsAre;
 
 // An embosser name for each model.
 const std::map<std::string, std::string> kPrinterOf = {
-    {"TEN-100", "TEN-100 USB"},   {"TEN-10", "TEN-10 USB"},  {"NewESA721", "ESA721 New"},
-    {"ESA721", "ESA721 LPT"},     {"NABCC-DBL", "点字 両面"}, {"NABCC-SGL", "点字 片面"}};
+    {"TEN-100", "TEN-100 USB"}, {"TEN-10", "TEN-10 USB"},   {"NewESA721", "ESA721 New"},
+    {"ESA721", "ESA721 LPT"},   {"NABCC-DBL", "点字 両面"}, {"NABCC-SGL", "点字 片面"}};
 
 class ShortcutTest : public DialogTest {
  protected:
   void StartWith(const std::string& model) {
     for (const auto& [m, name] : kPrinterOf) spooler_.AddPrinter(name, "USB001");
     Start();
-    host().Choose(1041, kPrinterOf.at(model));
+    host().Choose(res::kIdcPrinter, kPrinterOf.at(model));
     ASSERT_EQ(dlg().m_strModel, model);
   }
   void LoadBase(int linesPerPage, int lines = 40) {
-    Browse(dir_.Write("doc.BSE", BaseFile(32, linesPerPage, std::vector<std::string>(
-                                                                static_cast<std::size_t>(lines), "AB"))));
+    Browse(dir_.Write("doc.BSE",
+                      BaseFile(32, linesPerPage,
+                               std::vector<std::string>(static_cast<std::size_t>(lines), "AB"))));
   }
   int CheckedSides() {
     int checked = 0;
-    for (int id : {1021, 1012, 1013, 1022}) checked += host().GetCheck(id);
+    for (int id : {res::kIdcSingle, res::kIdcFront, res::kIdcBack, res::kIdcDouble})
+      checked += host().GetCheck(id);
     return checked;
   }
 };
@@ -52,16 +55,20 @@ TEST_F(ShortcutTest, FileAndRangeReadBacks) {
   LoadBase(22, 22 * 4 + 1);  // 5 pages
   host().PressAlt('3');
   EXPECT_EQ(clipboard_.Text(), speech::FileSentence(dlg().m_strFilePath, 32, 22, 5, "図形なし"));
-  host().Type(1008, "3");
-  host().Type(1009, "4");
+  host().Type(res::kIdcStartPage, "3");
+  host().Type(res::kIdcEndPage, "4");
   host().PressAlt('5');
-  EXPECT_EQ(clipboard_.Text(),
-            "いんさつする　はんいわ　3ページから　4ページまでの　全ページ　かためん　いんさつ　です");
+  EXPECT_EQ(
+      clipboard_.Text(),
+      "いんさつする　はんいわ　3ページから　4ページまでの　全ページ　かためん　いんさつ　です");
 }
 
 TEST_F(ShortcutTest, FocusShortcutsMoveTheFocusSilently) {
   StartWith("TEN-10");
-  const std::pair<char, int> keys[] = {{'2', 1041}, {'6', 1008}, {'7', 1009}, {'8', 1010}};
+  const std::pair<char, int> keys[] = {{'2', res::kIdcPrinter},
+                                       {'6', res::kIdcStartPage},
+                                       {'7', res::kIdcEndPage},
+                                       {'8', res::kIdcCopies}};
   for (const auto& [key, id] : keys) {
     host().PressAlt(key);
     EXPECT_EQ(host().GetFocus(), id) << key;
@@ -75,7 +82,7 @@ TEST_F(ShortcutTest, AltFourFocusesBrowseThenOpensTheFileDialogOnce) {
   host().PressAlt('4');
   EXPECT_EQ(files_.Showings(), 1);
   EXPECT_EQ(files_.LastTitle(), "印刷ファイル");
-  EXPECT_EQ(host().GetFocus(), 1002);
+  EXPECT_EQ(host().GetFocus(), res::kIdcBrowse);
 }
 
 TEST_F(ShortcutTest, OptionsReadBackUsesTheMembersAsTheyAre) {
@@ -104,7 +111,7 @@ TEST_P(SidesShortcutTest, AcceptsOrRefusesForModelAndDocument) {
   EXPECT_EQ(dlg().m_nSides, c.sides < 0 ? before : c.sides);
   EXPECT_EQ(CheckedSides(), 1);
   if (c.sides >= 0) {
-    const int radio[] = {1021, 1012, 1013, 1022};
+    const int radio[] = {res::kIdcSingle, res::kIdcFront, res::kIdcBack, res::kIdcDouble};
     EXPECT_EQ(host().GetCheck(radio[c.sides]), 1);
   }
   EXPECT_EQ(ReadBytes(settingsPath_)[767], 1);
@@ -129,15 +136,14 @@ INSTANTIATE_TEST_SUITE_P(
         SidesCase{"NABCC-SGL", 18, 'W', kPrinterDouble, -1},
         SidesCase{"TEN-100", 18, 'W', kDouble, 3}, SidesCase{"NABCC-DBL", 18, 'W', kDouble, 3},
         // Accepted for a model that prints one side, though its radio is hidden.
-        SidesCase{"ESA721", 18, 'W', kDouble, 3},
-        SidesCase{"TEN-100", 22, 'W', kFileDouble, -1}));
+        SidesCase{"ESA721", 18, 'W', kDouble, 3}, SidesCase{"TEN-100", 22, 'W', kFileDouble, -1}));
 
 TEST_F(ShortcutTest, GraphicsSwitchesOnlyForGraphicsDocumentsOnCapableModels) {
   StartWith("NABCC-DBL");
   host().PressAlt('Z');
   EXPECT_EQ(clipboard_.Text(), speech::kPrinterNoGraphics);
 
-  host().Choose(1041, kPrinterOf.at("TEN-10"));
+  host().Choose(res::kIdcPrinter, kPrinterOf.at("TEN-10"));
   host().PressAlt('Z');
   EXPECT_EQ(clipboard_.Text(), speech::kNoGraphicsData);  // nothing loaded yet
   LoadBase(22);
@@ -154,10 +160,10 @@ TEST_F(ShortcutTest, GraphicsSwitchesOnlyForGraphicsDocumentsOnCapableModels) {
   host().PressAlt('Z');
   EXPECT_EQ(clipboard_.Text(), speech::kGraphicsOff);
   EXPECT_EQ(dlg().m_bGraphics, 0);
-  EXPECT_EQ(host().GetCheck(1027), 0);
+  EXPECT_EQ(host().GetCheck(res::kIdcGraphics), 0);
   host().PressAlt('Z');
   EXPECT_EQ(clipboard_.Text(), speech::kGraphicsOn);
-  EXPECT_EQ(host().GetCheck(1027), 1);
+  EXPECT_EQ(host().GetCheck(res::kIdcGraphics), 1);
 }
 
 TEST_F(ShortcutTest, PageBreakSwitchesExceptOnTenModelsAndNeverSaves) {
@@ -167,42 +173,42 @@ TEST_F(ShortcutTest, PageBreakSwitchesExceptOnTenModelsAndNeverSaves) {
   EXPECT_EQ(dlg().m_bPageBreak, 1);
 
   // ESA721 holds the box disabled and on, yet the key switches it.
-  host().Choose(1041, kPrinterOf.at("ESA721"));
+  host().Choose(res::kIdcPrinter, kPrinterOf.at("ESA721"));
   const auto before = ReadBytes(settingsPath_);
   host().PressAlt('K');
   EXPECT_EQ(clipboard_.Text(), speech::kPageBreakOff);
   EXPECT_EQ(dlg().m_bPageBreak, 0);
-  EXPECT_EQ(host().GetCheck(1025), 0);
+  EXPECT_EQ(host().GetCheck(res::kIdcPageBreak), 0);
   host().PressAlt('K');
   EXPECT_EQ(clipboard_.Text(), speech::kPageBreakOn);
-  EXPECT_EQ(host().GetCheck(1025), 1);
+  EXPECT_EQ(host().GetCheck(res::kIdcPageBreak), 1);
   EXPECT_EQ(dlg().m_bPageBreakSetting, 1);
   EXPECT_EQ(ReadBytes(settingsPath_), before);
 }
 
 TEST_F(ShortcutTest, EnterOnlyPressesTheFocusedPushButtons) {
   StartWith("TEN-10");
-  host().SetFocus(1008);
+  host().SetFocus(res::kIdcStartPage);
   host().PressKey(platform::kVkReturn);
   EXPECT_TRUE(Messages().empty());
   EXPECT_FALSE(host().Ended());
-  host().SetFocus(1041);
+  host().SetFocus(res::kIdcPrinter);
   host().PressKey(platform::kVkReturn);
   EXPECT_FALSE(host().Ended());
 
-  host().SetFocus(1020);
+  host().SetFocus(res::kIdcPrint);
   host().PressKey(platform::kVkReturn);
   EXPECT_THAT(Messages(), ElementsAre("ファイルが選択されていません"));
 
-  host().SetFocus(1002);
+  host().SetFocus(res::kIdcBrowse);
   host().PressKey(platform::kVkReturn);
   EXPECT_EQ(files_.Showings(), 1);
 
-  host().SetFocus(1003);
+  host().SetFocus(res::kIdcVersion);
   host().PressKey(platform::kVkReturn);
   EXPECT_THAT(windows_.ModalRuns(), ElementsAre(100));  // the about box
 
-  host().SetFocus(1026);
+  host().SetFocus(res::kIdcClose);
   host().PressKey(platform::kVkReturn);
   EXPECT_TRUE(host().Ended());
   EXPECT_EQ(clipboard_.Text(), speech::kClosing);
@@ -210,10 +216,10 @@ TEST_F(ShortcutTest, EnterOnlyPressesTheFocusedPushButtons) {
 
 TEST_F(ShortcutTest, EscMovesTheFocusToBrowseAndNeverEndsTheDialog) {
   StartWith("TEN-10");
-  for (int id : {1008, 1041, 1020, 1026}) {
+  for (int id : {res::kIdcStartPage, res::kIdcPrinter, res::kIdcPrint, res::kIdcClose}) {
     host().SetFocus(id);
     host().PressKey(platform::kVkEscape);
-    EXPECT_EQ(host().GetFocus(), 1002);
+    EXPECT_EQ(host().GetFocus(), res::kIdcBrowse);
     EXPECT_FALSE(host().Ended());
   }
   EXPECT_TRUE(clipboard_.History().empty());
@@ -221,13 +227,16 @@ TEST_F(ShortcutTest, EscMovesTheFocusToBrowseAndNeverEndsTheDialog) {
 
 TEST_F(ShortcutTest, TabWalksTheTabStopsInTemplateOrder) {
   StartWith("NABCC-SGL");
-  host().SetFocus(1002);
+  host().SetFocus(res::kIdcBrowse);
   std::vector<int> order;
   for (int i = 0; i < 11; ++i) {
     host().PressKey(platform::kVkTab);
     order.push_back(host().GetFocus());
   }
-  EXPECT_THAT(order, ElementsAre(1004, 1008, 1009, 1010, 1025, 1020, 1003, 1026, 1041, 1018, 1002));
+  EXPECT_THAT(order,
+              ElementsAre(res::kIdcFileName, res::kIdcStartPage, res::kIdcEndPage, res::kIdcCopies,
+                          res::kIdcPageBreak, res::kIdcPrint, res::kIdcVersion, res::kIdcClose,
+                          res::kIdcPrinter, res::kIdcPort, res::kIdcBrowse));
 }
 
 }  // namespace
