@@ -2,6 +2,13 @@
 
 namespace platform {
 
+const IconResource* FindIcon(const DialogTemplate& dialog, int id) {
+  for (const IconResource& icon : dialog.icons) {
+    if (icon.id == id) return &icon;
+  }
+  return nullptr;
+}
+
 const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
   if (id == kStaticId) return nullptr;
   for (const ControlTemplate& c : dialog.controls) {

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <span>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -68,6 +68,21 @@ struct ControlTemplate {
   DialogRect rect;
   unsigned style;
   int resource = 0;  // icon resource of an icon control
+  // The name a screen reader gives an edit or combo box: the label or group box a sighted
+  // user reads it by. Empty for controls whose caption names them.
+  std::string_view accessibleName = {};
+};
+
+// One picture of an icon, as XPM lines.
+struct IconImage {
+  int pixels;
+  std::span<const char* const> xpm;
+};
+
+// An icon resource: the same artwork at several sizes.
+struct IconResource {
+  int id;
+  std::span<const IconImage> images;
 };
 
 struct DialogTemplate {
@@ -81,7 +96,13 @@ struct DialogTemplate {
   std::span<const ControlTemplate> controls;
   // Items a combo box holds when the window is created (one empty item for 102).
   std::span<const std::string_view> comboInitialItems = {};
+  // The icons the window and its icon controls may show, and the window's own.
+  std::span<const IconResource> icons = {};
+  int windowIcon = 0;
 };
+
+// The icon resource with this id among the template's, or nullptr.
+const IconResource* FindIcon(const DialogTemplate& dialog, int id);
 
 // The control with this id, or nullptr.
 const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);

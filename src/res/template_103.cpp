@@ -1,5 +1,6 @@
 // Template 103: the progress window of a print job.
 #include "platform/dialog_template.h"
+#include "res/icons.h"
 #include "res/resource.h"
 #include "res/templates.h"
 
@@ -16,8 +17,17 @@ constexpr ControlTemplate kControls[] = {
 };
 
 constexpr DialogTemplate kTemplate = {
-    kIddProgress, "",       186, 61, "ＭＳ Ｐゴシック", 9,
-    kCaption | kSystemMenu | kModalFrame | kVisibleOnCreate, kControls,
+    kIddProgress,
+    "",
+    186,
+    61,
+    "ＭＳ Ｐゴシック",
+    9,
+    kCaption | kSystemMenu | kModalFrame | kVisibleOnCreate,
+    kControls,
+    {},
+    kIcons,
+    kIconProgram,
 };
 
 }  // namespace

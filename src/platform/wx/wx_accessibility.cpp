@@ -1,49 +1,15 @@
 #include "platform/wx/wx_accessibility.h"
 
-#include <string>
-
 #include <wx/window.h>
+
+#include <string>
 
 #ifdef __WXGTK__
 #include <atk/atk.h>
 #include <gtk/gtk.h>
 #endif
 
-#include "res/resource.h"
-
 namespace platform::wx {
-
-namespace {
-
-struct NamedControl {
-  int templateId;
-  int controlId;
-  std::string_view name;
-};
-
-// Each edit and the combo box of the main dialog, named after the label or group box
-// a sighted user reads it by.
-constexpr NamedControl kNames[] = {
-    {res::kIddVarnel, res::kIdcPrinter, "プリンタ名"},
-    {res::kIddVarnel, res::kIdcPort, "接続場所"},
-    {res::kIddVarnel, res::kIdcFileName, "ファイル"},
-    {res::kIddVarnel, res::kIdcCharsPerLine, "字／行"},
-    {res::kIddVarnel, res::kIdcLinesPerPage, "行／頁"},
-    {res::kIddVarnel, res::kIdcPageCount, "頁"},
-    {res::kIddVarnel, res::kIdcGraphicsInfo, "図形"},
-    {res::kIddVarnel, res::kIdcStartPage, "開始"},
-    {res::kIddVarnel, res::kIdcEndPage, "終了"},
-    {res::kIddVarnel, res::kIdcCopies, "部数"},
-};
-
-}  // namespace
-
-std::string_view AccessibleNameOf(int templateId, int controlId) {
-  for (const NamedControl& n : kNames) {
-    if (n.templateId == templateId && n.controlId == controlId) return n.name;
-  }
-  return {};
-}
 
 #ifdef __WXGTK__
 

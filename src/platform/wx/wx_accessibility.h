@@ -1,5 +1,5 @@
 // What a screen reader learns from the windows beyond what the toolkit tells it: the
-// names of edits and combo boxes, and spoken announcements.
+// names of edits and combo boxes (from their templates), and spoken announcements.
 #pragma once
 
 #include <string_view>
@@ -7,11 +7,6 @@
 class wxWindow;
 
 namespace platform::wx {
-
-// The name a screen reader gives control `controlId` of template `templateId`: the
-// text of the label a sighted user reads beside it. Empty for controls that carry their
-// own caption or need none.
-std::string_view AccessibleNameOf(int templateId, int controlId);
 
 // Sets the accessible name of `control`. A combo box with an edit field gets it on the
 // box and on its edit field, which is what takes the focus.

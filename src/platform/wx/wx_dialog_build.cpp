@@ -1,8 +1,6 @@
 // Building a window from its template: the dialog in the template's font, each control
 // at its dialog-unit rectangle, in template order (which is also the Tab order), and
 // the Alt keys of the hidden buttons.
-#include <map>
-
 #include <wx/accel.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -14,13 +12,14 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <map>
+
 #include "platform/wx/wx_accessibility.h"
 #include "platform/wx/wx_dialog_host.h"
 #include "platform/wx/wx_font.h"
 #include "platform/wx/wx_icons.h"
 #include "platform/wx/wx_text.h"
 #include "platform/wx/wx_window_system.h"
-#include "res/resource.h"
 
 namespace platform::wx {
 
@@ -80,13 +79,14 @@ void WxDialogHost::BuildWindow(wxWindow* parent) {
                   style);
   // The font first: dialog units are measured in it.
   window_->SetFont(TemplateFont(template_.fontFace, template_.pointSize));
-  window_->SetClientSize(
-      window_->ConvertDialogToPixels(wxSize(template_.width, template_.height)));
+  window_->SetClientSize(window_->ConvertDialogToPixels(wxSize(template_.width, template_.height)));
   // Enter and Esc reach the dialog object as key-down messages; wx itself never ends
   // a window.
   window_->SetEscapeId(wxID_NONE);
   window_->SetAffirmativeId(wxID_NONE);
-  window_->SetIcons(ProgramIcons(res::kIconProgram));
+  if (const IconResource* icon = FindIcon(template_, template_.windowIcon)) {
+    window_->SetIcons(IconBundleOf(*icon));
+  }
 }
 
 void WxDialogHost::BuildControls() {
@@ -115,8 +115,8 @@ void WxDialogHost::BuildControls() {
     if (!radio || lastRadio[group[i]] != i) continue;
     // Closes the group with a hidden radio of its own: checking it leaves every visible
     // radio of the group unchecked, as the window starts.
-    auto* off = CreateControl<wxRadioButton>(true, window_, wxID_ANY, wxString(),
-                                             w->GetPosition(), wxDefaultSize, 0L);
+    auto* off = CreateControl<wxRadioButton>(true, window_, wxID_ANY, wxString(), w->GetPosition(),
+                                             wxDefaultSize, 0L);
     off->SetValue(true);
     for (std::size_t j = 0; j <= i; ++j) {
       if (tpl[j].kind == ControlKind::kRadioButton && group[j] == group[i]) {
@@ -171,22 +171,24 @@ wxWindow* WxDialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOf
                                        firstRadioOfGroup ? long{wxRB_GROUP} : 0L);
       break;
     case ControlKind::kCheckBox:
-      w = CreateControl<wxCheckBox>(hidden, window_, id, CaptionOf(c), pos, naturalHeight,
-                                    0L);
+      w = CreateControl<wxCheckBox>(hidden, window_, id, CaptionOf(c), pos, naturalHeight, 0L);
       break;
     case ControlKind::kComboBox: {
       // Not wxCB_SORT: the host inserts each item at its place in the program's own
       // order, the same in every host.
-      auto* combo = CreateControl<wxComboBox>(hidden, window_, id, wxString(), pos,
-                                              naturalHeight, 0, nullptr, long{wxCB_DROPDOWN});
+      auto* combo = CreateControl<wxComboBox>(hidden, window_, id, wxString(), pos, naturalHeight,
+                                              0, nullptr, long{wxCB_DROPDOWN});
       for (std::string_view item : template_.comboInitialItems) combo->Append(ToWx(item));
       w = combo;
       break;
     }
-    case ControlKind::kIcon:
-      w = CreateControl<wxStaticBitmap>(hidden, window_, id, IconControlBitmap(c.resource),
-                                        pos, wxSize(kIconPixels, kIconPixels), 0L);
+    case ControlKind::kIcon: {
+      const IconResource* icon = FindIcon(template_, c.resource);
+      w = CreateControl<wxStaticBitmap>(
+          hidden, window_, id, icon != nullptr ? IconBitmapOf(*icon, kIconPixels) : wxBitmap(), pos,
+          wxSize(kIconPixels, kIconPixels), 0L);
       break;
+    }
     case ControlKind::kProgressBar:
       w = CreateControl<wxGauge>(hidden, window_, id, 100, pos, size,
                                  long{wxGA_HORIZONTAL | wxGA_SMOOTH});
@@ -201,8 +203,7 @@ wxWindow* WxDialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOf
     if (natural > size.x) w->SetSize(natural, w->GetSize().y);
   }
   if (TakesFocus(c.kind) && (c.style & kTabStop) == 0) w->DisableFocusFromKeyboard();
-  const std::string_view name = AccessibleNameOf(template_.id, c.id);
-  if (!name.empty()) SetAccessibleName(*w, name);
+  if (!c.accessibleName.empty()) SetAccessibleName(*w, c.accessibleName);
   return w;
 }
 
@@ -217,8 +218,8 @@ void WxDialogHost::InstallAccelerators() {
     if (key != 0) entries.emplace_back(wxACCEL_ALT, key, c.tpl->id);
   }
   if (entries.empty()) return;
-  window_->SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(entries.size()),
-                                                  entries.data()));
+  window_->SetAcceleratorTable(
+      wxAcceleratorTable(static_cast<int>(entries.size()), entries.data()));
 }
 
 }  // namespace platform::wx

@@ -1,14 +1,14 @@
 // The by-id operations of a real window.
 #include "platform/wx/wx_dialog_host.h"
 
-#include <algorithm>
-#include <utility>
-
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/gauge.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
+
+#include <algorithm>
+#include <utility>
 
 #include "platform/combo_order.h"
 #include "platform/wx/wx_accessibility.h"
@@ -307,7 +307,11 @@ bool WxDialogHost::IsWindowEnabled() const { return window_->IsEnabled(); }
 // to it. The about box stays reachable through the version button.
 bool WxDialogHost::AppendSystemMenuItem(int, std::string_view) { return false; }
 
-void WxDialogHost::SetIcon(int iconResource) { window_->SetIcons(ProgramIcons(iconResource)); }
+void WxDialogHost::SetIcon(int iconResource) {
+  if (const IconResource* icon = FindIcon(template_, iconResource)) {
+    window_->SetIcons(IconBundleOf(*icon));
+  }
+}
 
 void WxDialogHost::AnnounceToScreenReader(std::string_view text) {
   wxWindow* main = system_.MainWxWindow();

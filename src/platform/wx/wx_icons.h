@@ -1,15 +1,16 @@
-// The icons of the program's windows. Both icon resources (128, the about box's picture,
-// and 129, the program icon) show the same artwork.
+// The icons of the program's windows, from a template's icon resources.
 #pragma once
 
 #include <wx/bitmap.h>
 #include <wx/iconbndl.h>
 
+#include "platform/dialog_template.h"
+
 namespace platform::wx {
 
-// Every size of the icon `resource`, for a window's title bar and task bar.
-wxIconBundle ProgramIcons(int resource);
-// The 32-pixel picture of the icon `resource`, for an icon control of a template.
-wxBitmap IconControlBitmap(int resource);
+// Every size of an icon, for a window's title bar and task bar.
+wxIconBundle IconBundleOf(const IconResource& icon);
+// The picture of an icon closest to `pixels` wide, for an icon control of a template.
+wxBitmap IconBitmapOf(const IconResource& icon, int pixels);
 
 }  // namespace platform::wx

@@ -1,0 +1,11 @@
+// The program's icon resources.
+#pragma once
+
+#include "platform/dialog_template.h"
+
+namespace res {
+
+// The about box's picture and the program icon.
+extern const platform::IconResource kIcons[2];
+
+}  // namespace res
