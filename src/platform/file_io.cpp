@@ -125,18 +125,21 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-// A temporary file beside `target` holding `bytes`, with `mode`; its path, or empty when
-// the folder cannot take one or the bytes could not be written.
-std::string WriteTemporaryBeside(const std::string& target, const std::vector<std::uint8_t>& bytes,
-                                 mode_t mode) {
-  std::string temp = target + ".XXXXXX";
+enum class TempResult { kWritten, kNoRoom, kFailed };
+
+// Writes `bytes` to a temporary file beside `target`, with `mode`, and sets `temp` to its
+// path. kNoRoom when the folder cannot take one; kFailed when the bytes could not all be
+// written (full disk, size limit), and then nothing is left behind.
+TempResult WriteTemporaryBeside(const std::string& target, const std::vector<std::uint8_t>& bytes,
+                                mode_t mode, std::string& temp) {
+  temp = target + ".XXXXXX";
   Fd fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) return {};
+  if (fd.get() < 0) return TempResult::kNoRoom;
   bool ok = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
   ok = (::close(fd.release()) == 0) && ok;
-  if (ok) return temp;
+  if (ok) return TempResult::kWritten;
   ::unlink(temp.c_str());
-  return {};
+  return TempResult::kFailed;
 }
 
 // The file a path names, through symbolic links; empty when it is neither a regular file
@@ -161,12 +164,19 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8
   // Opening without truncation changes nothing.
   if (existed && Fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC)).get() < 0) return false;
 
-  const std::string temp =
-      WriteTemporaryBeside(target, bytes, existed ? (old.st_mode & 07777) : NewFileMode());
-  if (temp.empty()) {
-    // The folder cannot take a temporary file: replace the content in place, in one write.
-    Fd in(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    return in.get() >= 0 && WriteAll(in.get(), bytes);
+  std::string temp;
+  switch (WriteTemporaryBeside(target, bytes, existed ? (old.st_mode & 07777) : NewFileMode(),
+                               temp)) {
+    case TempResult::kWritten:
+      break;
+    case TempResult::kNoRoom: {
+      // The folder cannot take a temporary file: replace the content in place, in one write.
+      Fd in(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+      return in.get() >= 0 && WriteAll(in.get(), bytes);
+    }
+    case TempResult::kFailed:
+      // The bytes did not fit: truncating the file in place would lose the old content too.
+      return false;
   }
   if (::rename(temp.c_str(), target.c_str()) == 0) return true;
   ::unlink(temp.c_str());
@@ -176,8 +186,8 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8
 bool CreateFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0 || errno != ENOENT) return false;
-  const std::string temp = WriteTemporaryBeside(path, bytes, NewFileMode());
-  if (temp.empty()) return false;
+  std::string temp;
+  if (WriteTemporaryBeside(path, bytes, NewFileMode(), temp) != TempResult::kWritten) return false;
   // A hard link never replaces a file that appeared meanwhile.
   const bool linked = ::link(temp.c_str(), path.c_str()) == 0;
   const int linkError = errno;

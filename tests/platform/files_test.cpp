@@ -57,6 +57,24 @@ TEST(ReplaceFileTest, WritesThroughASymbolicLinkAndRefusesFolders) {
   EXPECT_FALSE(platform::ReplaceFileAtomically(dir.File("folder"), Bytes("x")));
 }
 
+TEST(ReplaceFileTest, ABlockThatDoesNotFitLeavesTheOldContent) {
+  TempDir dir;
+  const std::string path = dir.Write("Varnel.ini", std::string(1024, 'a'));
+  // A file size limit stands in for a full disk.
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 100;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool replaced = platform::ReplaceFileAtomically(path, std::vector<std::uint8_t>(1024, 'b'));
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(replaced);
+  EXPECT_EQ(ReadBytes(path), std::vector<std::uint8_t>(1024, 'a'));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
 TEST(CreateFileTest, CreatesAMissingFileAndLeavesAnyExistingOneAlone) {
   TempDir dir;
   ASSERT_TRUE(platform::CreateFileAtomically(dir.File("new.ini"), Bytes("new")));
