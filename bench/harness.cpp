@@ -251,9 +251,13 @@ std::vector<std::uint8_t> MakeEdel(std::size_t size) {
 
 // ---- the dialog ----
 
-Harness::Harness() : services_(Folder().File("Varnel.ini")) {
+Harness::Harness(platform::Spooler* spooler)
+    : services_(Folder().File("Varnel.ini")),
+      platform_{services_.windows, services_.clipboard,  spooler ? *spooler : services_.spooler,
+                services_.files,   services_.shell,      services_.clock,
+                services_.pump,    services_.environment} {
   services_.spooler.AddPrinter("TEN-100", "USB001");
-  dlg_ = std::make_unique<CVarnelDlg>(services_.platform);
+  dlg_ = std::make_unique<CVarnelDlg>(platform_);
   dlg_->SetMainWindowRole();
   if (!dlg_->CreateModeless(nullptr)) {
     std::fprintf(stderr, "the main dialog cannot be created\n");

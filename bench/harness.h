@@ -46,7 +46,8 @@ std::vector<std::uint8_t> MakeEdel(std::size_t size);
 
 class Harness {
  public:
-  Harness();
+  // `spooler`, when given, stands in for the memory spooler; it must offer "TEN-100".
+  explicit Harness(platform::Spooler* spooler = nullptr);
   ~Harness();
   Harness(const Harness&) = delete;
   Harness& operator=(const Harness&) = delete;
@@ -63,6 +64,7 @@ class Harness {
 
  private:
   platform::HeadlessPlatform services_;
+  platform::Platform platform_;
   std::unique_ptr<CVarnelDlg> dlg_;
 };
 

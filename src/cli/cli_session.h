@@ -23,6 +23,10 @@ inline constexpr int kExitUsage = 2;
 // A spooler from a --spooler value: "cups", or "dir:DIRECTORY". Nothing for any other value.
 std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& choice);
 
+// Lets SIGINT, SIGTERM and SIGHUP (where not ignored) remove the temporary files of the
+// job under way before they end the program as they would have.
+void RemovePendingFilesOnSignals();
+
 class Session {
  public:
   Session(std::unique_ptr<platform::Spooler> spooler, std::string settingsPath);

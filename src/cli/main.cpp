@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
+  cli::RemovePendingFilesOnSignals();
   CLI::App app{"Varnel: braille embossing from the command line"};
   app.require_subcommand(1);
   std::string settings;

@@ -1,11 +1,8 @@
 #include "platform/dirspool/dir_job.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -13,8 +10,6 @@
 namespace platform {
 
 namespace {
-
-constexpr std::size_t kBufferSize = 64 * 1024;
 
 // A name no other job has: the time to the nanosecond and the process.
 std::string NewJobName() {
@@ -33,71 +28,22 @@ std::string NewJobName() {
 }  // namespace
 
 bool DirJob::StartDocument(std::string_view) {
-  if (fd_ >= 0) return false;
+  if (file_.IsOpen()) return false;
   std::error_code ec;
   std::filesystem::create_directories(folder_, ec);
-  tempPath_ = folder_ + "/.partial-XXXXXX";
-  fd_ = ::mkstemp(tempPath_.data());
-  if (fd_ < 0) {
-    tempPath_.clear();
-    return false;
-  }
-  ::fchmod(fd_, 0644);
-  failed_ = false;
-  buffer_.clear();
-  buffer_.reserve(kBufferSize);
-  return true;
-}
-
-bool DirJob::Flush() {
-  std::size_t done = 0;
-  while (done < buffer_.size()) {
-    const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  buffer_.clear();
-  return true;
+  return file_.Create(folder_ + "/.partial-XXXXXX", 0644);
 }
 
 bool DirJob::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) {
   *written = 0;
-  if (fd_ < 0 || failed_) return false;
-  buffer_.insert(buffer_.end(), data, data + size);
-  if (buffer_.size() >= kBufferSize && !Flush()) {
-    failed_ = true;
-    return false;
-  }
+  if (!file_.Append(data, size)) return false;
   *written = size;
   return true;
 }
 
-bool DirJob::EndDocument() {
-  if (fd_ < 0) return false;
-  bool ok = !failed_ && Flush() && ::fsync(fd_) == 0;
-  ok = ::close(fd_) == 0 && ok;
-  fd_ = -1;
-  const std::string finalPath = folder_ + "/" + NewJobName();
-  if (ok && ::rename(tempPath_.c_str(), finalPath.c_str()) == 0) {
-    tempPath_.clear();
-    return true;
-  }
-  ::unlink(tempPath_.c_str());
-  tempPath_.clear();
-  return false;
-}
+bool DirJob::EndDocument() { return file_.Commit(folder_ + "/" + NewJobName()); }
 
-void DirJob::AbortDocument() {
-  if (fd_ < 0) return;
-  ::close(fd_);
-  fd_ = -1;
-  ::unlink(tempPath_.c_str());
-  tempPath_.clear();
-  buffer_.clear();
-}
+void DirJob::AbortDocument() { file_.Discard(); }
 
 void DirJob::Close() { AbortDocument(); }
 

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "platform/dirspool/pending_file.h"
 #include "platform/spooler.h"
 
 namespace platform {
@@ -22,13 +22,8 @@ class DirJob : public PrinterConnection {
   void Close() override;
 
  private:
-  bool Flush();
-
   std::string folder_;
-  std::string tempPath_;
-  std::vector<std::uint8_t> buffer_;
-  int fd_ = -1;
-  bool failed_ = false;
+  PendingFile file_;
 };
 
 }  // namespace platform

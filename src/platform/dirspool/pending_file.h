@@ -1,0 +1,57 @@
+// A file written as a job goes, through a 64 KiB buffer, under a temporary name. It takes
+// its final name only when complete; otherwise it is removed, by Discard or the destructor.
+// So a job's file is whole or absent, and a job of any length costs the same memory.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class PendingFile {
+ public:
+  PendingFile() = default;
+  ~PendingFile() { Discard(); }
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
+
+  // Creates the file from a mkstemp pattern (ending in "XXXXXX") with `mode`. False, with
+  // errno set, when the folder cannot take it.
+  bool Create(std::string pattern, mode_t mode);
+  // Creates a file without a name in `folder`: nothing of it outlives the program. It can
+  // only be copied into place.
+  bool CreateUnnamed(const std::string& folder);
+  bool IsOpen() const { return fd_ >= 0; }
+
+  // Appends bytes; false from the first write that fails.
+  bool Append(const std::uint8_t* data, std::size_t size);
+  // Writes everything out and gives the file the name `path`, replacing any file of that
+  // name. The file is removed when that fails.
+  bool Commit(const std::string& path);
+  // Writes everything out and copies the content over the content of the file open as
+  // `destination`, then closes and removes this file.
+  bool CopyInto(int destination);
+  // Closes and removes the file.
+  void Discard();
+
+ private:
+  bool Flush();
+  void Forget();
+
+  int fd_ = -1;
+  std::string path_;  // empty for a file without a name
+  int slot_ = -1;     // its entry among the files RemovePendingFiles removes
+  std::vector<std::uint8_t> buffer_;
+  std::size_t used_ = 0;
+  bool failed_ = false;
+};
+
+// Removes the named files of the jobs under way. Safe to call from a signal handler, so
+// that a program ended by a signal leaves no temporary file behind.
+void RemovePendingFiles() noexcept;
+
+}  // namespace platform

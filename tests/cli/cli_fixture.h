@@ -1,0 +1,91 @@
+// varnel-cli run as a user runs it, in a folder of its own: its output, messages and exit
+// status.
+#pragma once
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/dialog_fixture.h"
+
+namespace test {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+inline std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+inline std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+// The names in a folder, sorted.
+inline std::vector<std::string> Names(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) {
+    names.push_back(e.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  // Runs varnel-cli with `args` and the test's settings file. `shell` comes before the
+  // command in the shell line: limits or traps for the program to inherit.
+  CliRun Cli(const std::vector<std::string>& args, const std::string& shell = "") {
+    std::string cmd = shell + Quote(VARNEL_CLI);
+    for (const auto& a : args) cmd += " " + Quote(a);
+    cmd += " --settings " + Quote(dir_.File("Varnel.ini"));
+    cmd += " >" + Quote(dir_.File("out")) + " 2>" + Quote(dir_.File("err"));
+    const int raw = std::system(cmd.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir_.File("out")),
+            Slurp(dir_.File("err"))};
+  }
+  // Starts varnel-cli without waiting for it; its output and messages are dropped.
+  pid_t Start(const std::vector<std::string>& args) {
+    std::vector<std::string> all = {VARNEL_CLI};
+    all.insert(all.end(), args.begin(), args.end());
+    all.insert(all.end(), {"--settings", dir_.File("Varnel.ini")});
+    std::vector<char*> argv;
+    for (std::string& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, VARNEL_CLI, &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+  }
+  std::string Sample(const std::string& name) {
+    return std::string(VARNEL_SOURCE_DIR) + "/samples/" + name;
+  }
+  std::string Spool() {
+    std::filesystem::create_directories(dir_.path() / "spool");
+    return "dir:" + dir_.File("spool");
+  }
+  TempDir dir_;
+};
+
+}  // namespace test

@@ -1,0 +1,159 @@
+// varnel-cli print --output: the file holds the whole job or is left as it was, and no
+// temporary file outlives the program.
+#include <sys/stat.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include "cli/cli_fixture.h"
+#include "support/braille_files.h"
+#include "support/other_user.h"
+
+namespace test {
+namespace {
+
+class CliOutputTest : public CliTest {
+ protected:
+  CliOutputTest() { std::filesystem::create_directory(Jobs()); }
+  std::filesystem::path Jobs() const { return dir_.path() / "jobs"; }
+  std::string Job(const std::string& name) const { return (Jobs() / name).string(); }
+  // A document of about 600 KB: many times the writes' buffer.
+  std::string LargeDocument() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 20000; ++i) lines.push_back("LINE #" + std::to_string(i) + " ,VARNEL TEXT");
+    return dir_.Write("large.BSE", BaseFile(32, 22, lines));
+  }
+  CliRun Print(const std::string& document, const std::string& output, const std::string& copies,
+               const std::string& shell = "") {
+    return Cli(
+        {"print", document, "--printer", "仮想点字片面", "--copies", copies, "--output", output},
+        shell);
+  }
+};
+
+TEST_F(CliOutputTest, ManyCopiesAreEachCopyInTurn) {
+  ASSERT_EQ(Print(Sample("sample.BSE"), Job("one.bin"), "1").status, 0);
+  const CliRun r = Print(Sample("sample.BSE"), Job("forty.bin"), "40");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "印刷を　終了しました\n");
+  const std::string one = Slurp(Job("one.bin"));
+  ASSERT_GT(one.size(), 1000u);
+  std::string forty;
+  for (int i = 0; i < 40; ++i) forty += one;
+  EXPECT_TRUE(Slurp(Job("forty.bin")) == forty) << "the 40 copies differ from the single copy";
+  EXPECT_EQ(Names(Jobs()), (std::vector<std::string>{"forty.bin", "one.bin"}));
+}
+
+TEST_F(CliOutputTest, ReplacesTheFileALinkNamesKeepingItsModeAndRefusesAFolder) {
+  ASSERT_EQ(Print(Sample("sample.BSE"), Job("expected.bin"), "2").status, 0);
+  const std::string expected = Slurp(Job("expected.bin"));
+  const mode_t umask = ::umask(0);
+  ::umask(umask);
+  struct stat st {};
+  ::stat(Job("expected.bin").c_str(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0666 & ~umask);
+
+  const std::string real = dir_.Write("jobs/real.bin", std::string("old"));
+  ::chmod(real.c_str(), 0640);
+  std::filesystem::create_symlink(real, Job("link.bin"));
+  ASSERT_EQ(Print(Sample("sample.BSE"), Job("link.bin"), "2").status, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(Job("link.bin")));
+  EXPECT_TRUE(Slurp(real) == expected);
+  ::stat(real.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+  std::filesystem::create_directory(Job("folder"));
+  const CliRun r = Print(Sample("sample.BSE"), Job("folder"), "2");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "印刷できませんでした\n");
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(std::filesystem::is_empty(Job("folder")));
+  EXPECT_EQ(Names(Jobs()),
+            (std::vector<std::string>{"expected.bin", "folder", "link.bin", "real.bin"}));
+}
+
+// A name too long to take a suffix: the job is kept aside in TMPDIR and copied into the
+// file when it completes.
+TEST_F(CliOutputTest, WritesAFileWhoseFolderCannotTakeATemporaryFileBesideIt) {
+  ASSERT_EQ(Print(Sample("sample.BSE"), Job("expected.bin"), "3").status, 0);
+  std::filesystem::create_directory(dir_.path() / "tmp");
+  const std::string tmp = "TMPDIR=" + Quote(dir_.File("tmp")) + " ";
+  const std::string longName = std::string(250, 'n') + ".bin";
+  const CliRun r = Print(Sample("sample.BSE"), Job(longName), "3", tmp);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(Slurp(Job(longName)) == Slurp(Job("expected.bin")));
+  EXPECT_EQ(Names(Jobs()), (std::vector<std::string>{"expected.bin", longName}));
+  EXPECT_TRUE(std::filesystem::is_empty(dir_.path() / "tmp"));
+}
+
+// A file size limit stands in for a full disk.
+TEST_F(CliOutputTest, AFailedJobLeavesTheFileAsItWasAndNoTemporaryFile) {
+  const std::string document = LargeDocument();
+  std::filesystem::create_directory(dir_.path() / "tmp");
+  const std::string limit = "trap '' XFSZ; ulimit -f 200; TMPDIR=" + Quote(dir_.File("tmp")) + " ";
+  const std::string longName = std::string(250, 'n') + ".bin";
+  dir_.Write("jobs/old.bin", std::string("old"));
+  for (const std::string& name : {std::string("new.bin"), std::string("old.bin"), longName}) {
+    SCOPED_TRACE(name.substr(0, 10));
+    const CliRun r = Print(document, Job(name), "1", limit);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "印刷できませんでした\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(Names(Jobs()), std::vector<std::string>{"old.bin"});
+    EXPECT_TRUE(Slurp(Job("old.bin")) == "old");
+    EXPECT_TRUE(std::filesystem::is_empty(dir_.path() / "tmp"));
+  }
+}
+
+TEST_F(CliOutputTest, AnInterruptedJobLeavesTheFileAsItWasAndNoTemporaryFile) {
+  const std::string document = LargeDocument();
+  dir_.Write("jobs/old.bin", std::string("old"));
+  const pid_t pid = Start({"print", document, "--printer", "仮想点字片面", "--copies", "200",
+                           "--output", Job("old.bin")});
+  ASSERT_GT(pid, 0);
+  // Interrupted once its temporary file is there.
+  int status = 0;
+  bool ended = false;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (Names(Jobs()).size() < 2 && !ended && std::chrono::steady_clock::now() < deadline) {
+    ended = ::waitpid(pid, &status, WNOHANG) == pid;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  EXPECT_FALSE(ended) << "the job ended before its temporary file was seen";
+  if (!ended) {
+    ::kill(pid, SIGTERM);
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+  }
+  EXPECT_EQ(Names(Jobs()), std::vector<std::string>{"old.bin"});
+  EXPECT_TRUE(Slurp(Job("old.bin")) == "old");
+}
+
+// The permissions of the output file and its folder, for a user who is not root.
+TEST_F(CliOutputTest, KeepsAFileItsUserMayNotWriteAndWritesInAFolderItMayNotWrite) {
+  const std::optional<UnprivilegedUser> user = TestUser();
+  if (!user) GTEST_SKIP() << "no user but root to test file permissions with";
+  ASSERT_EQ(Print(Sample("sample.BSE"), dir_.File("expected.bin"), "2").status, 0);
+  const std::string locked = dir_.Write("jobs/locked.bin", std::string("old"));
+  const std::string open = dir_.Write("jobs/open.bin", std::string("old"));
+  GiveTo(*user, dir_.path());
+  ::chmod(locked.c_str(), 0444);
+  CliRun r = Print(Sample("sample.BSE"), locked, "2", RunAsPrefix(*user));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "印刷できませんでした\n");
+  EXPECT_TRUE(Slurp(locked) == "old");
+
+  ::chmod(Jobs().c_str(), 0555);
+  r = Print(Sample("sample.BSE"), open, "2", RunAsPrefix(*user));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(Slurp(open) == Slurp(dir_.File("expected.bin")));
+  r = Print(Sample("sample.BSE"), Job("new.bin"), "2", RunAsPrefix(*user));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "印刷できませんでした\n");
+  ::chmod(Jobs().c_str(), 0755);
+  EXPECT_EQ(Names(Jobs()), (std::vector<std::string>{"locked.bin", "open.bin"}));
+}
+
+}  // namespace
+}  // namespace test
