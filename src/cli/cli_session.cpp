@@ -39,6 +39,9 @@ int Session::Run(const std::function<int(platform::HeadlessHost&)>& script) {
   });
   CVarnelApp app(platform_);
   app.InitInstance();
+  // The dialog only says that the printers could not be listed: the command line says why.
+  const auto* folder = dynamic_cast<const platform::DirSpooler*>(spooler_.get());
+  if (folder != nullptr && !folder->LastError().empty()) std::cerr << folder->LastError() << '\n';
   return status;
 }
 

@@ -1,54 +1,14 @@
 // varnel-cli as a user runs it: output, messages and exit statuses.
-#include <sys/wait.h>
+#include <sys/stat.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <cerrno>
+#include <cstring>
 
-#include "support/dialog_fixture.h"
+#include "cli/cli_fixture.h"
+#include "support/other_user.h"
 
 namespace test {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-class CliTest : public ::testing::Test {
- protected:
-  CliRun Cli(const std::vector<std::string>& args) {
-    std::string cmd = Quote(VARNEL_CLI);
-    for (const auto& a : args) cmd += " " + Quote(a);
-    cmd += " --settings " + Quote(dir_.File("Varnel.ini"));
-    cmd += " >" + Quote(dir_.File("out")) + " 2>" + Quote(dir_.File("err"));
-    const int raw = std::system(cmd.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir_.File("out")),
-            Slurp(dir_.File("err"))};
-  }
-  std::string Sample(const std::string& name) {
-    return std::string(VARNEL_SOURCE_DIR) + "/samples/" + name;
-  }
-  std::string Spool() {
-    std::filesystem::create_directories(dir_.path() / "spool");
-    return "dir:" + dir_.File("spool");
-  }
-  TempDir dir_;
-};
 
 TEST_F(CliTest, PrintersListsTheVirtualEmbossersSortedWithModelAndPort) {
   const CliRun r = Cli({"printers", "--spooler", Spool()});
@@ -77,12 +37,48 @@ TEST_F(CliTest, PrintersFileKeepsUsableEmbosserNamesOnly) {
   EXPECT_EQ(r.out, "TEN-10 A\tTEN-10\tusb//Maker/T10\nten-10 b\tTEN-10\tLPT1\n点字　両面\tNABCC-DBL\t\n");
 }
 
-TEST_F(CliTest, PrintersFailsWhenTheSpoolerCannotBeAsked) {
-  const CliRun r = Cli({"printers", "--spooler", "dir:" + dir_.File("missing")});
+TEST_F(CliTest, PrintersMakesTheVirtualEmbossersFolderOnFirstUse) {
+  const std::string folder = dir_.File("new/nested");
+  const CliRun first = Cli({"printers", "--spooler", "dir:" + folder});
+  EXPECT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(first.err, "");
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  std::vector<std::string> names;
+  std::istringstream lines(first.out);
+  for (std::string line; std::getline(lines, line);)
+    names.push_back(line.substr(0, line.find('\t')));
+  EXPECT_EQ(names, (std::vector<std::string>{"仮想ESA721", "仮想NewESA721", "仮想TEN-10",
+                                             "仮想TEN-100", "仮想点字両面", "仮想点字片面"}));
+  EXPECT_EQ(Cli({"printers", "--spooler", "dir:" + folder}).out, first.out);
+}
+
+TEST_F(CliTest, PrintersSaysWhyTheVirtualEmbossersFolderCannotBeMade) {
+  dir_.Write("plain", std::string("a file, not a folder"));
+  const std::string folder = dir_.File("plain/spool");
+  const std::string why =
+      "フォルダ「" + folder + "」を作成できません: " + std::strerror(ENOTDIR) + "\n";
+  const CliRun r = Cli({"printers", "--spooler", "dir:" + folder});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("プリンタの列挙に失敗"), std::string::npos);
+  // The dialog says it at start-up for the list, then for the port; the reason comes once.
+  EXPECT_EQ(r.err, "プリンタの列挙に失敗\nプリンタの列挙に失敗\n" + why);
   EXPECT_EQ(r.out, "");
+  const CliRun print =
+      Cli({"print", Sample("sample.BSE"), "--printer", "仮想TEN-10", "--spooler", "dir:" + folder});
+  EXPECT_EQ(print.status, 1);
+  EXPECT_EQ(print.err, "プリンタの列挙に失敗\nプリンタの列挙に失敗\n" + why);
   EXPECT_EQ(Cli({"printers", "--spooler", "lpd:x"}).status, 2);
+
+  const std::optional<UnprivilegedUser> user = TestUser();
+  if (!user) GTEST_SKIP() << "no user but root to test file permissions with";
+  std::filesystem::create_directory(dir_.path() / "locked");
+  GiveTo(*user, dir_.path());
+  ::chmod(dir_.File("locked").c_str(), 0555);
+  const CliRun denied =
+      Cli({"printers", "--spooler", "dir:" + dir_.File("locked/spool")}, RunAsPrefix(*user));
+  EXPECT_EQ(denied.status, 1);
+  EXPECT_EQ(denied.err, "プリンタの列挙に失敗\nプリンタの列挙に失敗\nフォルダ「" +
+                            dir_.File("locked/spool") +
+                            "」を作成できません: " + std::strerror(EACCES) + "\n");
 }
 
 TEST_F(CliTest, InfoShowsWhatTheDialogShows) {

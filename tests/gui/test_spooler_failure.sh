@@ -4,7 +4,9 @@
 # program is on screen yet to hand the keys on. Then the window comes up as usual.
 source "$GUI_LIB"
 
-launch_app --spooler "dir:$WORK/missing" --settings "$WORK/Varnel.ini"
+# The virtual embossers' folder cannot be made under a regular file.
+: >"$WORK/plain"
+launch_app --spooler "dir:$WORK/plain/missing" --settings "$WORK/Varnel.ini"
 # The list is filled, then the port looked up: two enumerations, two messages.
 for n in 1 2; do
   for _ in $(seq 1 100); do [ "$(window_count)" = 1 ] && break; sleep 0.05; done

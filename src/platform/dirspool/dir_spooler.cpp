@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <system_error>
 
 #include "platform/dirspool/dir_job.h"
 #include "platform/utf8.h"
@@ -28,21 +30,31 @@ std::string DirSpooler::PrinterFolder(std::string_view printerName) const {
   return directory_ + "/" + std::string(printerName);
 }
 
+bool DirSpooler::Fail(const char* before, const std::string& path, const char* after, int error) {
+  lastError_ = before + path + after;
+  if (error != 0) lastError_ += std::string(": ") + std::strerror(error);
+  return false;
+}
+
 bool DirSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   printers.clear();
-  struct stat st {};
-  if (::stat(directory_.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  lastError_.clear();
+  // The virtual embossers are always at hand: their folder is made on first use.
+  std::error_code ec;
+  std::filesystem::create_directories(directory_, ec);
+  if (ec) return Fail("フォルダ「", directory_, "」を作成できません", ec.value());
 
   const std::string listPath = directory_ + "/printers";
+  struct stat st {};
   if (::stat(listPath.c_str(), &st) != 0) {
-    if (errno != ENOENT) return false;
+    if (errno != ENOENT) return Fail("ファイル「", listPath, "」を読めません", errno);
     for (const std::string& name : DefaultVirtualEmbosserNames()) {
       printers.push_back({name, PrinterFolder(name)});
     }
     return true;
   }
   std::ifstream in(listPath, std::ios::binary);
-  if (!in) return false;
+  if (!in) return Fail("ファイル「", listPath, "」を読めません", errno);
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -53,7 +65,8 @@ bool DirSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
     if (!IsUsablePrinterName(name) || !IsValidUtf8(port)) continue;
     printers.push_back({std::move(name), std::move(port)});
   }
-  return !in.bad();
+  if (in.bad()) return Fail("ファイル「", listPath, "」を読めません", errno);
+  return true;
 }
 
 std::unique_ptr<PrinterConnection> DirSpooler::Open(std::string_view printerName) {

@@ -1,7 +1,8 @@
 // Virtual embossers: printers that are folders. `--spooler dir:DIRECTORY` lists the
 // printers of DIRECTORY/printers (one "NAME<TAB>PORT" a line) or, without that file, one
-// virtual embosser per model. Each job becomes a new file in DIRECTORY/<printer name>/,
-// which appears complete or not at all.
+// virtual embosser per model. DIRECTORY is made, with its parents, when it is first
+// listed. Each job becomes a new file in DIRECTORY/<printer name>/, which appears
+// complete or not at all.
 #pragma once
 
 #include <string>
@@ -21,9 +22,16 @@ class DirSpooler : public Spooler {
   const std::string& Directory() const { return directory_; }
   // The folder that receives the jobs of a printer.
   std::string PrinterFolder(std::string_view printerName) const;
+  // Why the last listing failed, in one line naming the folder or file and the system's
+  // reason; empty when it succeeded.
+  const std::string& LastError() const { return lastError_; }
 
  private:
+  // Keeps the reason of a failed listing (the message's text around the path, and errno).
+  bool Fail(const char* before, const std::string& path, const char* after, int error);
+
   std::string directory_;
+  std::string lastError_;
 };
 
 // The virtual embossers offered when DIRECTORY/printers does not exist: one per model.
