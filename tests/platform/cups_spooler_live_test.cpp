@@ -1,8 +1,10 @@
 // The CUPS spooler against a private scheduler, for what varnel-cli cannot reach: opening
-// and giving up documents. tests/cups/test_spooler.sh starts a scheduler and runs these
-// tests with VARNEL_CUPS_FIXTURE set to its folder; without it they are skipped. Listing,
-// delivery, refusals and a lost server are tested through varnel-cli in tests/cups/.
+// and giving up documents, documents of every length against the blocks the job sends,
+// and a block that cannot be sent. tests/cups/test_spooler.sh starts a scheduler and runs
+// these tests with VARNEL_CUPS_FIXTURE set to its folder; without it they are skipped.
+// Listing, delivery, refusals and a lost server are tested through varnel-cli in tests/cups/.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/cups/cups_job.h"
 #include "platform/cups/cups_spooler.h"
 #include "support/dialog_fixture.h"
 
@@ -89,6 +92,25 @@ class CupsLive : public ::testing::Test {
   fs::path dir_;
 };
 
+// Stops the scheduler (as a hung server) until the end of the scope, or until Resume.
+class StoppedScheduler {
+ public:
+  explicit StoppedScheduler(pid_t pid) : pid_(pid) { stopped_ = ::kill(pid_, SIGSTOP) == 0; }
+  ~StoppedScheduler() { Resume(); }
+  StoppedScheduler(const StoppedScheduler&) = delete;
+  StoppedScheduler& operator=(const StoppedScheduler&) = delete;
+
+  bool stopped() const { return stopped_; }
+  void Resume() {
+    if (stopped_) ::kill(pid_, SIGCONT);
+    stopped_ = false;
+  }
+
+ private:
+  pid_t pid_;
+  bool stopped_ = false;
+};
+
 TEST_F(CupsLive, OpensOnlyQueuesThatExist) {
   AddQueue("ESA721", "esa721.bin");
   platform::CupsSpooler spooler;
@@ -139,6 +161,81 @@ TEST_F(CupsLive, AnAbandonedDocumentPrintsNothing) {
   WaitIdle();
   EXPECT_EQ(test::ReadBytes(out), test::Bytes("after"));
   ASSERT_TRUE(RunProgram({"lpadmin", "-x", "TEN10"}));
+}
+
+TEST_F(CupsLive, DeliversEveryByteWhateverTheLength) {
+  // The job collects bytes into blocks: documents that end inside a block, at its end or
+  // just after it arrive whole, one after another on the same connection.
+  const std::string out = AddQueue("NABCC-DBL", "nabcc.bin");
+  platform::CupsSpooler spooler;
+  std::unique_ptr<platform::PrinterConnection> printer = spooler.Open("NABCC-DBL");
+  ASSERT_NE(printer, nullptr);
+  constexpr std::size_t kBlock = platform::cups::kBlockBytes;
+  for (const std::size_t size :
+       {std::size_t{1}, kBlock - 1, kBlock, kBlock + 1, 3 * kBlock + 1234}) {
+    SCOPED_TRACE(size);
+    const std::vector<std::uint8_t> bytes = RandomBytes(size, static_cast<unsigned>(size));
+    fs::remove(out);
+    ASSERT_TRUE(printer->StartDocument("lengths"));
+    ASSERT_TRUE(WriteEach(*printer, bytes));
+    ASSERT_TRUE(printer->EndDocument());
+    WaitIdle();
+    EXPECT_EQ(test::ReadBytes(out), bytes);
+  }
+  ASSERT_TRUE(RunProgram({"lpadmin", "-x", "NABCC-DBL"}));
+}
+
+TEST_F(CupsLive, ABlockThatCannotBeSentFailsTheJob) {
+  const char* pid = std::getenv("CUPSFIX_PID");
+  if (pid == nullptr) GTEST_SKIP() << "needs the scheduler's process id (CUPSFIX_PID)";
+  const std::string out = AddQueue("TEN100", "ten100.bin");
+  // The waiting policy gives a request up at its first wait while the scheduler is stopped.
+  bool stalled = false;
+  int waits = 0;
+  platform::CupsSpooler spooler([&] {
+    ++waits;
+    return !stalled;
+  });
+  std::unique_ptr<platform::PrinterConnection> printer = spooler.Open("TEN100");
+  ASSERT_NE(printer, nullptr);
+  ASSERT_TRUE(printer->StartDocument("stalled"));
+
+  // Far more than the connection holds while nobody reads it: a block waits, is given
+  // up, and that write fails. (Should the failure go unnoticed, each later block would
+  // wait too: a few waits are enough to tell.)
+  const std::vector<std::uint8_t> bytes = RandomBytes(16 << 20, 5);
+  StoppedScheduler scheduler(std::stoi(pid));
+  ASSERT_TRUE(scheduler.stopped());
+  stalled = true;
+  std::size_t sent = 0;
+  bool refused = false;
+  for (; sent < bytes.size() && waits < 3 && !refused; ++sent) {
+    std::uint32_t written = 99;
+    refused = !printer->Write(&bytes[sent], 1, &written);
+    EXPECT_EQ(written, refused ? 0u : 1u);
+  }
+  scheduler.Resume();
+  stalled = false;
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(waits, 1);
+  // The write that failed is the one that completed a block.
+  EXPECT_EQ(sent % platform::cups::kBlockBytes, 0u) << sent;
+
+  // From then on every write fails, and so does the document; none of it prints.
+  std::uint32_t written = 99;
+  EXPECT_FALSE(printer->Write(bytes.data(), 1, &written));
+  EXPECT_EQ(written, 0u);
+  EXPECT_FALSE(printer->EndDocument());
+  WaitIdle();
+  EXPECT_FALSE(fs::exists(out));
+
+  // The printer takes the next document.
+  ASSERT_TRUE(printer->StartDocument("after"));
+  ASSERT_TRUE(WriteEach(*printer, test::Bytes("after")));
+  ASSERT_TRUE(printer->EndDocument());
+  WaitIdle();
+  EXPECT_EQ(test::ReadBytes(out), test::Bytes("after"));
+  ASSERT_TRUE(RunProgram({"lpadmin", "-x", "TEN100"}));
 }
 
 }  // namespace

@@ -50,6 +50,7 @@ bool Job::StartDocument(std::string_view documentName) {
     GiveUp();  // a job without its document would wait on the server for nothing
     return false;
   }
+  block_.reserve(kBlockBytes);
   state_ = State::kPrinting;
   return true;
 }
@@ -57,25 +58,30 @@ bool Job::StartDocument(std::string_view documentName) {
 bool Job::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) {
   *written = 0;
   if (state_ != State::kPrinting) return false;
-  // Writing nothing to libcups would end the document's data early.
-  if (size == 0) return true;
-  http_t* const http = http_->get();
-  // libcups buffers the bytes and sends them in chunks, so a broken connection shows
-  // only at a later write, and then not at every one: keep the first failure. Some
-  // failures show only in the connection's error, with CONTINUE reported.
-  if (cupsWriteRequestData(http, reinterpret_cast<const char*>(data), size) !=
-          HTTP_STATUS_CONTINUE ||
-      httpError(http) != 0) {
-    state_ = State::kFailed;
-    return false;
-  }
+  block_.insert(block_.end(), data, data + size);
+  if (block_.size() >= kBlockBytes && !Flush()) return false;
   *written = size;
   return true;
 }
 
+bool Job::Flush() {
+  // Writing nothing to libcups would end the document's data early.
+  if (block_.empty()) return true;
+  http_t* const http = http_->get();
+  // A block that did not go fails the job: the document now lacks it. Some failures show
+  // only in the connection's error, with CONTINUE reported.
+  const bool sent = cupsWriteRequestData(http, reinterpret_cast<const char*>(block_.data()),
+                                         block_.size()) == HTTP_STATUS_CONTINUE &&
+                    httpError(http) == 0;
+  block_.clear();
+  if (!sent) state_ = State::kFailed;
+  return sent;
+}
+
 bool Job::EndDocument() {
   if (state_ == State::kIdle) return false;
-  if (state_ == State::kFailed ||
+  // The bytes still collected go before the document ends.
+  if (state_ == State::kFailed || !Flush() ||
       cupsFinishDocument(http_->get(), printer_.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE ||
       !ReleaseJob(http_->get(), printer_, job_)) {
     GiveUp();
@@ -96,6 +102,7 @@ void Job::Close() {
 }
 
 void Job::GiveUp() {
+  block_.clear();
   http_.reset();
   CancelJob(printer_, job_, keepWaiting_);
   state_ = State::kIdle;

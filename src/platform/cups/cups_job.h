@@ -1,16 +1,23 @@
-// An opened CUPS queue: one raw job at a time, streamed to the scheduler as it is written.
+// An opened CUPS queue: one raw job at a time, streamed to the scheduler in blocks as it is
+// written.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/cups/cups_http.h"
 #include "platform/spooler.h"
 
 namespace platform::cups {
+
+// The bytes a job collects before it hands them to libcups. A call into libcups costs about
+// as much for one byte as for thousands, and the print job writes one byte at a time.
+inline constexpr std::size_t kBlockBytes = 64 * 1024;
 
 class Job : public PrinterConnection {
  public:
@@ -20,11 +27,13 @@ class Job : public PrinterConnection {
 
   // Creates the job and starts its one raw document, titled after the document's name.
   bool StartDocument(std::string_view documentName) override;
-  // One streaming write per call. The first failure is kept: that write and every later
-  // one return false, and the job can no longer succeed.
+  // Collects the bytes, and sends them once a block is full. The first failure is kept:
+  // the write whose block could not be sent and every later one return false, and the job
+  // can no longer succeed.
   bool Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) override;
-  // Ends the document; false when a write failed or the scheduler did not take the job,
-  // which is then cancelled so that no part of it prints.
+  // Sends the bytes still collected and ends the document; false when a block could not be
+  // sent or the scheduler did not take the job, which is then cancelled so that no part
+  // of it prints.
   bool EndDocument() override;
   // Cancels the job: nothing of it prints.
   void AbortDocument() override;
@@ -34,6 +43,9 @@ class Job : public PrinterConnection {
  private:
   enum class State { kIdle, kPrinting, kFailed };
 
+  // Hands the collected bytes to libcups; false, and the job failed, when the connection
+  // did not take them.
+  bool Flush();
   // Drops the job's connection (its request may be half sent) and cancels the job.
   void GiveUp();
 
@@ -42,6 +54,7 @@ class Job : public PrinterConnection {
   std::function<bool()> keepWaiting_;
   State state_ = State::kIdle;
   int job_ = 0;
+  std::vector<std::uint8_t> block_;
 };
 
 }  // namespace platform::cups
