@@ -1,22 +1,38 @@
 # Fails when a file of the core, or a header it includes from the source tree, names a
-# toolkit or spooler header.
+# toolkit or spooler header, and when a file of the platform layer includes the
+# application (the platform layer stands where the operating system's framework stood: it
+# knows nothing of embossers, documents, sentences or templates).
 set(bad "")
 file(GLOB_RECURSE headers "${ROOT}/src/app/*.h" "${ROOT}/src/speech/*.h" "${ROOT}/src/document/*.h"
      "${ROOT}/src/print/*.h" "${ROOT}/src/printers/*.h" "${ROOT}/src/res/*.h")
-file(GLOB platform_headers "${ROOT}/src/platform/*.h")
+file(GLOB platform_headers "${ROOT}/src/platform/*.h" "${ROOT}/src/platform/dialog/*.h"
+     "${ROOT}/src/platform/text/*.h")
 list(APPEND headers ${platform_headers})
 file(READ "${SOURCES_FILE}" sources)
 foreach(f ${sources} ${headers})
+  if(NOT IS_ABSOLUTE "${f}")
+    set(f "${ROOT}/${f}")
+  endif()
   file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*<(wx|cups)/")
   if(hits)
     list(APPEND bad "${f}: ${hits}")
   endif()
 endforeach()
+
+file(GLOB_RECURSE platform_files "${ROOT}/src/platform/*.h" "${ROOT}/src/platform/*.cpp")
+foreach(f ${platform_files})
+  file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*\"(res|app|print|printers|speech|document)/")
+  if(hits)
+    list(APPEND bad "${f}: ${hits}")
+  endif()
+endforeach()
+
 if(bad)
-  message(FATAL_ERROR "core files include toolkit or spooler headers:\n${bad}")
+  message(FATAL_ERROR "files include what their layer may not:\n${bad}")
 endif()
 list(LENGTH sources n)
-if(n LESS 10)
-  message(FATAL_ERROR "the list of core sources is missing (${n} files)")
+list(LENGTH platform_files p)
+if(n LESS 10 OR p LESS 10)
+  message(FATAL_ERROR "the list of sources is missing (${n} core files, ${p} platform files)")
 endif()
-message(STATUS "${n} core sources checked")
+message(STATUS "${n} core sources and ${p} platform files checked")

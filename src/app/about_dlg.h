@@ -3,8 +3,8 @@
 
 #include <span>
 
-#include "platform/dialog.h"
-#include "platform/message_map.h"
+#include "platform/dialog/dialog.h"
+#include "platform/dialog/message_map.h"
 
 class CAboutDlg : public platform::Dialog {
  public:

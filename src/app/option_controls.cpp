@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/varnel_dlg.h"
-#include "platform/decimal.h"
+#include "platform/text/decimal.h"
 #include "print/job_spec.h"
 #include "res/resource.h"
 

@@ -1,7 +1,7 @@
 // The main dialog's object: first values, message map and data exchange.
 #include "app/varnel_dlg.h"
 
-#include "platform/data_exchange.h"
+#include "platform/dialog/data_exchange.h"
 #include "print/progress_dlg.h"
 #include "res/resource.h"
 #include "res/templates.h"

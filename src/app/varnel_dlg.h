@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls.h"
-#include "platform/dialog.h"
-#include "platform/message_map.h"
+#include "platform/dialog/controls.h"
+#include "platform/dialog/dialog.h"
+#include "platform/dialog/message_map.h"
 #include "platform/platform.h"
 #include "print/job_spec.h"
 

@@ -3,22 +3,19 @@
 #include <iostream>
 
 #include "app/varnel_app.h"
-#include "platform/cups/cups_spooler.h"
-#include "platform/cups/cups_stall_limit.h"
-#include "platform/dirspool/dir_spooler.h"
+#include "platform/spoolers/spooler_choice.h"
+#include "platform/spoolers/stall_limit.h"
+#include "printers/models.h"
 #include "res/resource.h"
 
 namespace cli {
 
 std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& choice) {
-  if (choice == "cups") {
-    // No window to keep alive: wait on a stalled server for 30 seconds, then give up.
-    return std::make_unique<platform::CupsSpooler>(platform::StallLimit(std::chrono::seconds(30)));
-  }
-  if (choice.rfind("dir:", 0) == 0 && choice.size() > 4) {
-    return std::make_unique<platform::DirSpooler>(choice.substr(4));
-  }
-  return nullptr;
+  platform::SpoolerSettings settings;
+  // No window to keep alive: wait on a stalled server for 30 seconds, then give up.
+  settings.keepWaiting = platform::StallLimit(std::chrono::seconds(30));
+  settings.virtualEmbossers = printers::VirtualEmbosserNames();
+  return platform::MakeSpooler(choice, std::move(settings));
 }
 
 Session::Session(std::unique_ptr<platform::Spooler> spooler, std::string settingsPath)
@@ -40,8 +37,7 @@ int Session::Run(const std::function<int(platform::HeadlessHost&)>& script) {
   CVarnelApp app(platform_);
   app.InitInstance();
   // The dialog only says that the printers could not be listed: the command line says why.
-  const auto* folder = dynamic_cast<const platform::DirSpooler*>(spooler_.get());
-  if (folder != nullptr && !folder->LastError().empty()) std::cerr << folder->LastError() << '\n';
+  if (const std::string why = spooler_->LastError(); !why.empty()) std::cerr << why << '\n';
   return status;
 }
 

@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "platform/environment_posix.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/headless/scripted_services.h"
 #include "platform/memory/memory_clipboard.h"
 #include "platform/platform.h"
+#include "platform/posix/environment_posix.h"
 
 namespace cli {
 
@@ -20,7 +20,8 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitUsage = 2;
 
-// A spooler from a --spooler value: "cups", or "dir:DIRECTORY". Nothing for any other value.
+// The spooler a --spooler value names; nothing for a value that names none (the caller
+// reports the usage error).
 std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& choice);
 
 // Lets SIGINT, SIGTERM and SIGHUP (where not ignored) remove the temporary files of the

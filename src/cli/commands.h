@@ -18,7 +18,7 @@ struct PrintOptions {
   std::optional<std::string> graphics;   // on | off
   std::optional<std::string> pageBreak;  // on | off
   std::string settings;
-  std::string spooler = "cups";
+  std::string spooler;  // a --spooler value
 };
 
 int RunPrinters(const std::string& spooler, const std::string& settings);

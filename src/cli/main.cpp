@@ -4,17 +4,19 @@
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "platform/spoolers/spooler_choice.h"
 
 int main(int argc, char** argv) {
   cli::RemovePendingFilesOnSignals();
   CLI::App app{"Varnel: braille embossing from the command line"};
   app.require_subcommand(1);
   std::string settings;
-  std::string spooler = "cups";
+  std::string spooler = platform::DefaultSpoolerChoice();
+  const std::string spoolerHelp = std::string(platform::SpoolerChoices());
   app.add_option("--settings", settings, "settings file (default: as the program chooses)");
 
   CLI::App* printers = app.add_subcommand("printers", "list the embossers: NAME, MODEL, PORT");
-  printers->add_option("--spooler", spooler, "cups or dir:DIRECTORY");
+  printers->add_option("--spooler", spooler, spoolerHelp);
   printers->add_option("--settings", settings, "settings file");
 
   std::string infoFile;
@@ -35,7 +37,7 @@ int main(int argc, char** argv) {
   print->add_option("--graphics", p.graphics, "on or off")->check(CLI::IsMember({"on", "off"}));
   print->add_option("--page-break", p.pageBreak, "on or off")->check(CLI::IsMember({"on", "off"}));
   print->add_option("--settings", settings, "settings file");
-  print->add_option("--spooler", spooler, "cups or dir:DIRECTORY");
+  print->add_option("--spooler", spooler, spoolerHelp);
 
   try {
     app.parse(argc, argv);

@@ -5,6 +5,7 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "platform/dirspool/file_spooler.h"
+#include "platform/spoolers/spooler_choice.h"
 #include "res/resource.h"
 #include "speech/sentences.h"
 
@@ -90,7 +91,7 @@ int RunPrint(const PrintOptions& options) {
     spooler = MakeSpooler(options.spooler);
   }
   if (!spooler) {
-    std::cerr << "--spooler: cups or dir:DIRECTORY\n";
+    std::cerr << "--spooler: " << platform::SpoolerChoices() << '\n';
     return kExitUsage;
   }
   Session session(std::move(spooler), options.settings);

@@ -4,6 +4,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "platform/spoolers/spooler_choice.h"
 #include "printers/printer_names.h"
 #include "res/resource.h"
 
@@ -12,7 +13,7 @@ namespace cli {
 int RunPrinters(const std::string& spooler, const std::string& settings) {
   std::unique_ptr<platform::Spooler> backEnd = MakeSpooler(spooler);
   if (!backEnd) {
-    std::cerr << "--spooler: cups or dir:DIRECTORY\n";
+    std::cerr << "--spooler: " << platform::SpoolerChoices() << '\n';
     return kExitUsage;
   }
   platform::Spooler& spoolerRef = *backEnd;

@@ -1,38 +1,32 @@
 // varnel: the main dialog in real windows.
+#include <wx/app.h>
+#include <wx/init.h>
+
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <utility>
 
-#include <wx/app.h>
-#include <wx/init.h>
-
 #include "app/varnel_app.h"
-#include "platform/cups/cups_spooler.h"
-#include "platform/cups/cups_stall_limit.h"
-#include "platform/dirspool/dir_spooler.h"
-#include "platform/environment_posix.h"
 #include "platform/platform.h"
+#include "platform/posix/environment_posix.h"
+#include "platform/spoolers/spooler_choice.h"
+#include "platform/spoolers/stall_limit.h"
 #include "platform/wx/wx_assert.h"
 #include "platform/wx/wx_clipboard.h"
 #include "platform/wx/wx_event_pump.h"
 #include "platform/wx/wx_file_chooser.h"
 #include "platform/wx/wx_shell.h"
 #include "platform/wx/wx_window_system.h"
+#include "printers/models.h"
 
 namespace {
 
 struct Options {
-  std::string spooler = "cups";
+  std::string spooler = platform::DefaultSpoolerChoice();
   std::string settings;
 };
-
-constexpr std::string_view kDirPrefix = "dir:";
-
-bool IsDirSpooler(std::string_view spooler) {
-  return spooler.size() > kDirPrefix.size() && spooler.substr(0, kDirPrefix.size()) == kDirPrefix;
-}
 
 class VarnelWxApp : public wxApp {
  public:
@@ -57,18 +51,17 @@ class VarnelWxApp : public wxApp {
     pwx::WxShell shell;
     platform::PosixEnvironment environment(options_.settings);
 
-    std::unique_ptr<platform::Spooler> spooler;
-    if (IsDirSpooler(options_.spooler)) {
-      spooler = std::make_unique<platform::DirSpooler>(options_.spooler.substr(kDirPrefix.size()));
-    } else {
-      // While the server is slow to answer, the windows go on repainting; a server
-      // silent for a minute fails the job instead of holding the program forever.
-      spooler = std::make_unique<platform::CupsSpooler>(
-          [&pump, giveUp = platform::StallLimit(std::chrono::seconds(60))]() mutable {
-            pump.PumpPending();
-            return giveUp();
-          });
-    }
+    platform::SpoolerSettings settings;
+    // While the server is slow to answer, the windows go on repainting; a server silent
+    // for a minute fails the job instead of holding the program forever.
+    settings.keepWaiting = [&pump,
+                            giveUp = platform::StallLimit(std::chrono::seconds(60))]() mutable {
+      pump.PumpPending();
+      return giveUp();
+    };
+    settings.virtualEmbossers = printers::VirtualEmbosserNames();
+    std::unique_ptr<platform::Spooler> spooler =
+        platform::MakeSpooler(options_.spooler, std::move(settings));
 
     platform::Platform services{windows, clipboard, *spooler, fileChooser,
                                 shell,   clock,     pump,     environment};
@@ -86,10 +79,11 @@ class VarnelWxApp : public wxApp {
 int main(int argc, char** argv) {
   CLI::App cli{"Varnel: braille embossing"};
   Options options;
-  cli.add_option("--spooler", options.spooler, "cups (the default) or dir:DIRECTORY")
+  cli.add_option("--spooler", options.spooler,
+                 std::string(platform::SpoolerChoices()) + " (default " + options.spooler + ")")
       ->check([](const std::string& value) -> std::string {
-        if (value == "cups" || IsDirSpooler(value)) return {};
-        return "expected cups or dir:DIRECTORY";
+        if (platform::IsSpoolerChoice(value)) return {};
+        return "expected " + std::string(platform::SpoolerChoices());
       });
   cli.add_option("--settings", options.settings,
                  "settings file (default: beside the program, else ~/.config/varnel/)");

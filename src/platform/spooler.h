@@ -38,6 +38,9 @@ class Spooler {
   virtual bool EnumeratePrinters(std::vector<PrinterInfo>& printers) = 0;
   // Opens the printer of that exact name; nullptr when it cannot be opened.
   virtual std::unique_ptr<PrinterConnection> Open(std::string_view printerName) = 0;
+  // Why the last enumeration failed, in one line for a log or a terminal; empty when it
+  // succeeded or the spooler cannot tell.
+  virtual std::string LastError() const { return {}; }
 };
 
 }  // namespace platform

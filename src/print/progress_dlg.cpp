@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/data_exchange.h"
+#include "platform/dialog/data_exchange.h"
 #include "res/resource.h"
 #include "res/templates.h"
 

@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "platform/controls.h"
-#include "platform/dialog.h"
+#include "platform/dialog/controls.h"
+#include "platform/dialog/dialog.h"
 
 class CProgressDlg : public platform::Dialog {
  public:

@@ -24,6 +24,12 @@ constexpr Model kNoModel = {"", false, false, false, false, true, false, false, 
 
 std::span<const Model> AllModels() { return kModels; }
 
+std::vector<std::string> VirtualEmbosserNames() {
+  std::vector<std::string> names;
+  for (const Model& m : kModels) names.emplace_back(m.virtualEmbosser);
+  return names;
+}
+
 const Model& ModelNamed(std::string_view name) {
   for (const Model& m : kModels) {
     if (m.name == name) return m;

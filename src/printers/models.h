@@ -3,7 +3,9 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace printers {
 
@@ -38,6 +40,9 @@ struct Model {
 
 // Every model, in the order the virtual embossers are offered.
 std::span<const Model> AllModels();
+
+// The virtual embossers, one per model, in the order of AllModels.
+std::vector<std::string> VirtualEmbosserNames();
 
 // The row of a model; a row that allows and takes nothing for a name that is no model
 // (no printer chosen yet).

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/varnel_dlg.h"
-#include "platform/cp932.h"
 #include "platform/file_io.h"
+#include "platform/text/cp932.h"
 #include "printers/settings_record.h"
 
 namespace {

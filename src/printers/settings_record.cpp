@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/cp932.h"
+#include "platform/text/cp932.h"
 
 namespace printers {
 

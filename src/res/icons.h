@@ -1,7 +1,7 @@
 // The program's icon resources.
 #pragma once
 
-#include "platform/dialog_template.h"
+#include "platform/dialog/dialog_template.h"
 
 namespace res {
 

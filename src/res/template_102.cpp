@@ -1,5 +1,5 @@
 // Template 102: the main dialog, 63 controls in template order (also the tab order).
-#include "platform/dialog_template.h"
+#include "platform/dialog/dialog_template.h"
 #include "res/icons.h"
 #include "res/resource.h"
 #include "res/templates.h"

@@ -1,5 +1,5 @@
 // Template 103: the progress window of a print job.
-#include "platform/dialog_template.h"
+#include "platform/dialog/dialog_template.h"
 #include "res/icons.h"
 #include "res/resource.h"
 #include "res/templates.h"

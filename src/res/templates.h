@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "platform/dialog_template.h"
+#include "platform/dialog/dialog_template.h"
 
 namespace res {
 

@@ -1,9 +1,9 @@
 // varnel-cli's patience with a stalled CUPS server.
-#include "platform/cups/cups_stall_limit.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
+
+#include "platform/spoolers/stall_limit.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/cups/cups_spooler.h"
-#include "platform/utf8.h"
+#include "platform/text/utf8.h"
 
 namespace {
 

@@ -5,8 +5,9 @@
 #include <csignal>
 
 #include "platform/dirspool/dir_spooler.h"
-#include "platform/environment_posix.h"
 #include "platform/file_io.h"
+#include "platform/posix/environment_posix.h"
+#include "printers/models.h"
 #include "support/dialog_fixture.h"
 
 namespace test {
@@ -89,7 +90,7 @@ TEST(CreateFileTest, CreatesAMissingFileAndLeavesAnyExistingOneAlone) {
 
 TEST(DirSpoolerTest, AJobAppearsCompleteOrNotAtAll) {
   TempDir dir;
-  platform::DirSpooler spooler(dir.path().string());
+  platform::DirSpooler spooler(dir.path().string(), printers::VirtualEmbosserNames());
   auto job = spooler.Open("仮想TEN-10");
   ASSERT_TRUE(job);
   ASSERT_TRUE(job->StartDocument("/x/doc.BSE"));
@@ -118,7 +119,7 @@ TEST(DirSpoolerTest, AJobAppearsCompleteOrNotAtAll) {
 
 TEST(DirSpoolerTest, WritesThatCannotLandFailTheJob) {
   TempDir dir;
-  platform::DirSpooler spooler(dir.path().string());
+  platform::DirSpooler spooler(dir.path().string(), printers::VirtualEmbosserNames());
   auto job = spooler.Open("仮想点字片面");
   ASSERT_TRUE(job->StartDocument("doc"));
   // A file size limit stands in for a full disk.

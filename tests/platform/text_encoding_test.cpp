@@ -1,8 +1,8 @@
 // Code page 932 and UTF-8 helpers.
 #include <gtest/gtest.h>
 
-#include "platform/cp932.h"
-#include "platform/utf8.h"
+#include "platform/text/cp932.h"
+#include "platform/text/utf8.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ TEST(Cp932Test, TextWithoutACodeIsRefused) {
 }
 
 TEST(Cp932Test, BrokenBytesBecomeReplacementCharacters) {
-  EXPECT_EQ(ToUtf8("A\x81"), "A\xEF\xBF\xBD");      // a lead byte at the end
-  EXPECT_EQ(ToUtf8("\xA0Z"), "\xEF\xBF\xBDZ");      // no character at 0xA0
+  EXPECT_EQ(ToUtf8("A\x81"), "A\xEF\xBF\xBD");  // a lead byte at the end
+  EXPECT_EQ(ToUtf8("\xA0Z"), "\xEF\xBF\xBDZ");  // no character at 0xA0
   EXPECT_EQ(ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "platform/cups/cups_spooler.h"
-#include "platform/utf8.h"
+#include "platform/text/utf8.h"
 
 namespace platform {
 

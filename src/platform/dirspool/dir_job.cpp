@@ -19,9 +19,8 @@ std::string NewJobName() {
   localtime_r(&ts.tv_sec, &local);
   char stamp[64];
   std::snprintf(stamp, sizeof stamp, "job-%04d%02d%02d-%02d%02d%02d-%09ld-%d.brl",
-                local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                local.tm_min, local.tm_sec, static_cast<long>(ts.tv_nsec),
-                static_cast<int>(::getpid()));
+                local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                local.tm_sec, static_cast<long>(ts.tv_nsec), static_cast<int>(::getpid()));
   return stamp;
 }
 

@@ -9,13 +9,9 @@
 #include <system_error>
 
 #include "platform/dirspool/dir_job.h"
-#include "platform/utf8.h"
+#include "platform/text/utf8.h"
 
 namespace platform {
-
-std::vector<std::string> DefaultVirtualEmbosserNames() {
-  return {"仮想TEN-100", "仮想TEN-10", "仮想NewESA721", "仮想ESA721", "仮想点字両面", "仮想点字片面"};
-}
 
 bool IsUsablePrinterName(std::string_view name) {
   if (name.empty() || name.size() > 255 || name == "." || name == "..") return false;
@@ -48,7 +44,7 @@ bool DirSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   struct stat st {};
   if (::stat(listPath.c_str(), &st) != 0) {
     if (errno != ENOENT) return Fail("ファイル「", listPath, "」を読めません", errno);
-    for (const std::string& name : DefaultVirtualEmbosserNames()) {
+    for (const std::string& name : virtualEmbossers_) {
       printers.push_back({name, PrinterFolder(name)});
     }
     return true;

@@ -1,8 +1,8 @@
 // Virtual embossers: printers that are folders. `--spooler dir:DIRECTORY` lists the
-// printers of DIRECTORY/printers (one "NAME<TAB>PORT" a line) or, without that file, one
-// virtual embosser per model. DIRECTORY is made, with its parents, when it is first
-// listed. Each job becomes a new file in DIRECTORY/<printer name>/, which appears
-// complete or not at all.
+// printers of DIRECTORY/printers (one "NAME<TAB>PORT" a line) or, without that file, the
+// virtual embossers it was given (one per model). DIRECTORY is made, with its parents, when it is
+// first listed. Each job becomes a new file in DIRECTORY/<printer name>/, which appears complete or
+// not at all.
 #pragma once
 
 #include <string>
@@ -14,7 +14,9 @@ namespace platform {
 
 class DirSpooler : public Spooler {
  public:
-  explicit DirSpooler(std::string directory) : directory_(std::move(directory)) {}
+  // `virtualEmbossers`: the printers offered when DIRECTORY/printers does not exist.
+  DirSpooler(std::string directory, std::vector<std::string> virtualEmbossers)
+      : directory_(std::move(directory)), virtualEmbossers_(std::move(virtualEmbossers)) {}
 
   bool EnumeratePrinters(std::vector<PrinterInfo>& printers) override;
   std::unique_ptr<PrinterConnection> Open(std::string_view printerName) override;
@@ -24,18 +26,16 @@ class DirSpooler : public Spooler {
   std::string PrinterFolder(std::string_view printerName) const;
   // Why the last listing failed, in one line naming the folder or file and the system's
   // reason; empty when it succeeded.
-  const std::string& LastError() const { return lastError_; }
+  std::string LastError() const override { return lastError_; }
 
  private:
   // Keeps the reason of a failed listing (the message's text around the path, and errno).
   bool Fail(const char* before, const std::string& path, const char* after, int error);
 
   std::string directory_;
+  std::vector<std::string> virtualEmbossers_;
   std::string lastError_;
 };
-
-// The virtual embossers offered when DIRECTORY/printers does not exist: one per model.
-std::vector<std::string> DefaultVirtualEmbosserNames();
 
 // True when a printer name can name a folder: valid UTF-8, no "/" or control
 // characters, not "." or "..", at most 255 bytes.

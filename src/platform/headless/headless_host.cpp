@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "platform/combo_order.h"
+#include "platform/dialog/combo_order.h"
 #include "platform/headless/headless_window_system.h"
 
 namespace platform {
 
-HeadlessHost::HeadlessHost(HeadlessWindowSystem& system, const DialogTemplate& tpl,
-                           Dialog& dialog, DialogHost* owner)
+HeadlessHost::HeadlessHost(HeadlessWindowSystem& system, const DialogTemplate& tpl, Dialog& dialog,
+                           DialogHost* owner)
     : system_(system), template_(tpl), dialog_(dialog), owner_(owner), title_(tpl.caption) {
   for (const ControlTemplate& t : tpl.controls) {
     ControlState c;
@@ -96,8 +96,9 @@ int HeadlessHost::ComboAdd(int id, std::string_view text) {
   if (!c) return -1;
   auto at = c->items.end();
   if ((c->tpl->style & kSorted) != 0) {
-    at = std::upper_bound(c->items.begin(), c->items.end(), text,
-                          [](std::string_view a, const std::string& b) { return ComboItemLess(a, b); });
+    at = std::upper_bound(
+        c->items.begin(), c->items.end(), text,
+        [](std::string_view a, const std::string& b) { return ComboItemLess(a, b); });
   }
   const int index = static_cast<int>(at - c->items.begin());
   c->items.insert(at, std::string(text));
@@ -172,8 +173,7 @@ int HeadlessHost::ProgressPos(int id) const {
 }
 
 int HeadlessHost::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
-  return system_.RecordMessageBox(
-      {std::string(text), std::string(caption), type, template_.id});
+  return system_.RecordMessageBox({std::string(text), std::string(caption), type, template_.id});
 }
 
 bool HeadlessHost::AppendSystemMenuItem(int command, std::string_view text) {

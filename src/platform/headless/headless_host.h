@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/dialog.h"
+#include "platform/dialog/dialog.h"
+#include "platform/dialog/dialog_template.h"
 #include "platform/dialog_host.h"
-#include "platform/dialog_template.h"
 
 namespace platform {
 

@@ -102,8 +102,7 @@ bool HeadlessHost::PressAlt(char key) {
   if (key >= 'a' && key <= 'z') key = static_cast<char>(key - 'a' + 'A');
   // The accelerators of hidden buttons come first, as in the real window.
   for (ControlState& c : controls_) {
-    if (IsButtonKind(c.tpl->kind) && !c.visible && c.enabled &&
-        MnemonicOf(c.tpl->text) == key) {
+    if (IsButtonKind(c.tpl->kind) && !c.visible && c.enabled && MnemonicOf(c.tpl->text) == key) {
       Activate(c);
       return true;
     }
@@ -182,8 +181,8 @@ bool HeadlessHost::IsDialogMessage(int virtualKey) {
     case kVkDown:
       if (focused && focused->tpl->kind == ControlKind::kComboBox) {
         const int count = static_cast<int>(focused->items.size());
-        const int next = std::clamp(focused->selection + (virtualKey == kVkDown ? 1 : -1), 0,
-                                    count - 1);
+        const int next =
+            std::clamp(focused->selection + (virtualKey == kVkDown ? 1 : -1), 0, count - 1);
         if (count > 0 && next != focused->selection) Choose(focus_, next);
       }
       return true;

@@ -1,9 +1,9 @@
 #include "platform/wx/wx_assert.h"
 
-#include <cstdio>
-
 #include <wx/debug.h>
 #include <wx/string.h>
+
+#include <cstdio>
 
 namespace platform::wx {
 
@@ -12,9 +12,8 @@ namespace {
 void LogAssertion(const wxString& file, int line, const wxString& function,
                   const wxString& condition, const wxString& message) {
   std::fprintf(stderr, "varnel: wxWidgets assertion \"%s\" failed in %s (%s:%d)%s%s\n",
-               condition.utf8_str().data(), function.utf8_str().data(),
-               file.utf8_str().data(), line, message.empty() ? "" : ": ",
-               message.utf8_str().data());
+               condition.utf8_str().data(), function.utf8_str().data(), file.utf8_str().data(),
+               line, message.empty() ? "" : ": ", message.utf8_str().data());
 }
 
 }  // namespace

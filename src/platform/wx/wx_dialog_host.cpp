@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/combo_order.h"
+#include "platform/dialog/combo_order.h"
 #include "platform/wx/wx_accessibility.h"
 #include "platform/wx/wx_icons.h"
 #include "platform/wx/wx_message_box.h"

@@ -4,16 +4,16 @@
 // the close box) and carries out the Dialog's by-id operations.
 #pragma once
 
+#include <wx/dialog.h>
+
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <wx/dialog.h>
-
-#include "platform/dialog.h"
+#include "platform/dialog/dialog.h"
+#include "platform/dialog/dialog_template.h"
 #include "platform/dialog_host.h"
-#include "platform/dialog_template.h"
 
 class wxCloseEvent;
 class wxCommandEvent;
@@ -27,8 +27,7 @@ class WxWindowSystem;
 
 class WxDialogHost final : public DialogHost {
  public:
-  WxDialogHost(WxWindowSystem& system, const DialogTemplate& tpl, Dialog& dialog,
-               wxWindow* parent);
+  WxDialogHost(WxWindowSystem& system, const DialogTemplate& tpl, Dialog& dialog, wxWindow* parent);
   ~WxDialogHost() override;
   WxDialogHost(const WxDialogHost&) = delete;
   WxDialogHost& operator=(const WxDialogHost&) = delete;

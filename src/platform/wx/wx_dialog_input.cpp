@@ -67,8 +67,7 @@ void WxDialogHost::OnCharHook(wxKeyEvent& event) {
   // A key the dialog leaves to the focused control as an ordinary key goes to GTK,
   // except Enter and Esc: a GTK entry would pass them on to the window (activate the
   // default button, close), which an edit never does.
-  const bool toToolkit =
-      handled ? passKeyToToolkit_ : (key != kVkReturn && key != kVkEscape);
+  const bool toToolkit = handled ? passKeyToToolkit_ : (key != kVkReturn && key != kVkEscape);
   passKeyToToolkit_ = false;
   if (toToolkit && !RefusedByFocusedEdit(event)) event.Skip();
 }

@@ -1,10 +1,10 @@
 #include "platform/wx/wx_event_pump.h"
 
+#include <wx/evtloop.h>
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
-
-#include <wx/evtloop.h>
 
 namespace platform::wx {
 

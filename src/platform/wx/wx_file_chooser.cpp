@@ -1,9 +1,9 @@
 #include "platform/wx/wx_file_chooser.h"
 
+#include <wx/filedlg.h>
+
 #include <cctype>
 #include <vector>
-
-#include <wx/filedlg.h>
 
 #include "platform/wx/wx_present.h"
 #include "platform/wx/wx_text.h"

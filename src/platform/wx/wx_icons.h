@@ -4,7 +4,7 @@
 #include <wx/bitmap.h>
 #include <wx/iconbndl.h>
 
-#include "platform/dialog_template.h"
+#include "platform/dialog/dialog_template.h"
 
 namespace platform::wx {
 

@@ -4,9 +4,8 @@
 
 namespace platform::wx {
 
-std::unique_ptr<DialogHost> WxWindowSystem::CreateHost(const DialogTemplate& tpl,
-                                                       Dialog& dialog, DialogHost* owner,
-                                                       bool) {
+std::unique_ptr<DialogHost> WxWindowSystem::CreateHost(const DialogTemplate& tpl, Dialog& dialog,
+                                                       DialogHost* owner, bool) {
   // Every host of this system is a WxDialogHost.
   auto* ownerHost = static_cast<WxDialogHost*>(owner);
   wxWindow* parent = ownerHost != nullptr ? &ownerHost->Window() : nullptr;

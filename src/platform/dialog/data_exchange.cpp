@@ -1,10 +1,10 @@
-#include "platform/data_exchange.h"
+#include "platform/dialog/data_exchange.h"
 
 #include <string>
 
-#include "platform/controls.h"
-#include "platform/decimal.h"
-#include "platform/dialog.h"
+#include "platform/dialog/controls.h"
+#include "platform/dialog/dialog.h"
+#include "platform/text/decimal.h"
 
 namespace platform {
 

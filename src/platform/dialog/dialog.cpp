@@ -1,6 +1,6 @@
-#include "platform/dialog.h"
+#include "platform/dialog/dialog.h"
 
-#include "platform/data_exchange.h"
+#include "platform/dialog/data_exchange.h"
 
 namespace platform {
 
@@ -99,7 +99,8 @@ int Dialog::GetFocusedId() const { return host_ ? host_->GetFocus() : 0; }
 
 int Dialog::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
   if (host_) return host_->MessageBox(text, caption, type);
-  if (DialogHost* main = platform_.windows.MainWindow()) return main->MessageBox(text, caption, type);
+  if (DialogHost* main = platform_.windows.MainWindow())
+    return main->MessageBox(text, caption, type);
   return kMbResultCancel;
 }
 

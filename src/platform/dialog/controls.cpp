@@ -1,6 +1,6 @@
-#include "platform/controls.h"
+#include "platform/dialog/controls.h"
 
-#include "platform/dialog.h"
+#include "platform/dialog/dialog.h"
 
 namespace platform {
 

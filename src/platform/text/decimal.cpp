@@ -1,4 +1,4 @@
-#include "platform/decimal.h"
+#include "platform/text/decimal.h"
 
 #include <climits>
 
@@ -25,9 +25,7 @@ long long Accumulate(std::string_view digits, long long limit) {
 
 }  // namespace
 
-int DigitsToInt(std::string_view digits) {
-  return static_cast<int>(Accumulate(digits, INT_MAX));
-}
+int DigitsToInt(std::string_view digits) { return static_cast<int>(Accumulate(digits, INT_MAX)); }
 
 std::optional<int> ParseInteger(std::string_view text) {
   auto blank = [](char c) { return c == ' ' || c == '\t'; };

@@ -1,4 +1,4 @@
-#include "platform/combo_order.h"
+#include "platform/dialog/combo_order.h"
 
 namespace platform {
 

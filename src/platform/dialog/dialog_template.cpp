@@ -1,4 +1,4 @@
-#include "platform/dialog_template.h"
+#include "platform/dialog/dialog_template.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/environment_posix.h"
+#include "platform/posix/environment_posix.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "platform/dialog.h"
+#include "platform/dialog/dialog.h"
 
 namespace platform {
 

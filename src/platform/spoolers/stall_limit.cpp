@@ -1,4 +1,4 @@
-#include "platform/cups/cups_stall_limit.h"
+#include "platform/spoolers/stall_limit.h"
 
 namespace platform {
 

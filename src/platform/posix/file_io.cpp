@@ -165,8 +165,8 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8
   if (existed && Fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC)).get() < 0) return false;
 
   std::string temp;
-  switch (WriteTemporaryBeside(target, bytes, existed ? (old.st_mode & 07777) : NewFileMode(),
-                               temp)) {
+  switch (
+      WriteTemporaryBeside(target, bytes, existed ? (old.st_mode & 07777) : NewFileMode(), temp)) {
     case TempResult::kWritten:
       break;
     case TempResult::kNoRoom: {
