@@ -1,10 +1,12 @@
 // Enter and Esc never end the main dialog.
 #include "app/varnel_dlg.h"
+#include "res/resource.h"
 
 bool CVarnelDlg::PreTranslateMessage(int virtualKey) {
   if (virtualKey == platform::kVkReturn) {
     const int focused = GetFocusedId();
-    if (focused == 1003 || focused == 1026 || focused == 1020 || focused == 1002) {
+    if (focused == res::kIdcVersion || focused == res::kIdcClose || focused == res::kIdcPrint ||
+        focused == res::kIdcBrowse) {
       return platform::Dialog::PreTranslateMessage(virtualKey);
     }
     return false;
