@@ -27,6 +27,25 @@ void AddPrinter(std::vector<PrinterInfo>& printers, const char* name, const char
   printers.push_back({name, deviceUri != nullptr ? UriWithoutCredentials(deviceUri) : ""});
 }
 
+// Whether the scheduler has a queue of exactly this name. One attribute is asked for:
+// the answer's status is all that counts, and a smaller request keeps a job close to the
+// cost of `lp`.
+bool QueueExists(http_t* http, const std::string& name) {
+  char uri[HTTP_MAX_URI];
+  if (httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost",
+                       ippPort(), "/printers/%s", name.c_str()) != HTTP_URI_STATUS_OK) {
+    return false;
+  }
+  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+               "printer-name");
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  const IppResponse response(cupsDoRequest(http, request, "/"));  // frees `request`
+  return response != nullptr && Succeeded(cupsLastError());
+}
+
 }  // namespace
 
 CupsSpooler::CupsSpooler(std::function<bool()> keepWaiting)
@@ -82,9 +101,7 @@ std::unique_ptr<PrinterConnection> CupsSpooler::Open(std::string_view printerNam
   std::unique_ptr<cups::Http> http = cups::Http::Connect(keepWaiting_);
   if (!http) return nullptr;
   std::string name(printerName);
-  cups_dest_t* dest = cupsGetNamedDest(http->get(), name.c_str(), nullptr);
-  if (dest == nullptr) return nullptr;
-  cupsFreeDests(1, dest);
+  if (!QueueExists(http->get(), name)) return nullptr;
   return std::make_unique<cups::Job>(std::move(http), std::move(name), keepWaiting_);
 }
 
