@@ -89,6 +89,18 @@ class CupsLive : public ::testing::Test {
     return true;
   }
 
+  // The printer, after a document it gave up, takes the next one whole; then its queue
+  // goes.
+  void ExpectNextDocumentPrints(platform::PrinterConnection& printer, const std::string& queue,
+                                const std::string& out) {
+    ASSERT_TRUE(printer.StartDocument("after"));
+    ASSERT_TRUE(WriteEach(printer, test::Bytes("after")));
+    ASSERT_TRUE(printer.EndDocument());
+    WaitIdle();
+    EXPECT_EQ(test::ReadBytes(out), test::Bytes("after"));
+    ASSERT_TRUE(RunProgram({"lpadmin", "-x", queue}));
+  }
+
   fs::path dir_;
 };
 
@@ -154,13 +166,7 @@ TEST_F(CupsLive, AnAbandonedDocumentPrintsNothing) {
   WaitIdle();
   EXPECT_FALSE(fs::exists(out));
 
-  // The printer whose document was given up takes the next one.
-  ASSERT_TRUE(printer->StartDocument("after"));
-  ASSERT_TRUE(WriteEach(*printer, test::Bytes("after")));
-  ASSERT_TRUE(printer->EndDocument());
-  WaitIdle();
-  EXPECT_EQ(test::ReadBytes(out), test::Bytes("after"));
-  ASSERT_TRUE(RunProgram({"lpadmin", "-x", "TEN10"}));
+  ExpectNextDocumentPrints(*printer, "TEN10", out);
 }
 
 TEST_F(CupsLive, DeliversEveryByteWhateverTheLength) {
@@ -229,13 +235,7 @@ TEST_F(CupsLive, ABlockThatCannotBeSentFailsTheJob) {
   WaitIdle();
   EXPECT_FALSE(fs::exists(out));
 
-  // The printer takes the next document.
-  ASSERT_TRUE(printer->StartDocument("after"));
-  ASSERT_TRUE(WriteEach(*printer, test::Bytes("after")));
-  ASSERT_TRUE(printer->EndDocument());
-  WaitIdle();
-  EXPECT_EQ(test::ReadBytes(out), test::Bytes("after"));
-  ASSERT_TRUE(RunProgram({"lpadmin", "-x", "TEN100"}));
+  ExpectNextDocumentPrints(*printer, "TEN100", out);
 }
 
 }  // namespace

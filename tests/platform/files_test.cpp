@@ -13,6 +13,20 @@
 namespace test {
 namespace {
 
+// Runs `action` with files limited to `bytes`: the limit stands in for a full disk.
+template <class Action>
+void WithFileSizeLimit(rlim_t bytes, Action action) {
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = bytes;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  action();
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+}
+
 TEST(SettingsLocationTest, BesideTheExecutableWhenWritableOrPresentElseConfigHome) {
   TempDir dir;
   const std::string exe = dir.File("bin");
@@ -61,16 +75,10 @@ TEST(ReplaceFileTest, WritesThroughASymbolicLinkAndRefusesFolders) {
 TEST(ReplaceFileTest, ABlockThatDoesNotFitLeavesTheOldContent) {
   TempDir dir;
   const std::string path = dir.Write("Varnel.ini", std::string(1024, 'a'));
-  // A file size limit stands in for a full disk.
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  ::getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 100;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  const bool replaced = platform::ReplaceFileAtomically(path, std::vector<std::uint8_t>(1024, 'b'));
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  bool replaced = true;
+  WithFileSizeLimit(100, [&] {
+    replaced = platform::ReplaceFileAtomically(path, std::vector<std::uint8_t>(1024, 'b'));
+  });
   EXPECT_FALSE(replaced);
   EXPECT_EQ(ReadBytes(path), std::vector<std::uint8_t>(1024, 'a'));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
@@ -122,24 +130,17 @@ TEST(DirSpoolerTest, WritesThatCannotLandFailTheJob) {
   platform::DirSpooler spooler(dir.path().string(), printers::VirtualEmbosserNames());
   auto job = spooler.Open("仮想点字片面");
   ASSERT_TRUE(job->StartDocument("doc"));
-  // A file size limit stands in for a full disk.
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  ::getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 10000;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  std::uint32_t written = 0;
   bool failed = false;
-  const std::uint8_t byte = 'x';
-  for (int i = 0; i < 200000 && !failed; ++i) failed = !job->Write(&byte, 1, &written);
-  if (failed) {
-    job->AbortDocument();  // as the print job does after a failed write
-  } else {
-    failed = !job->EndDocument();
-  }
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  WithFileSizeLimit(10000, [&] {
+    std::uint32_t written = 0;
+    const std::uint8_t byte = 'x';
+    for (int i = 0; i < 200000 && !failed; ++i) failed = !job->Write(&byte, 1, &written);
+    if (failed) {
+      job->AbortDocument();  // as the print job does after a failed write
+    } else {
+      failed = !job->EndDocument();
+    }
+  });
   EXPECT_TRUE(failed);
   // Nothing half-written is left as a job.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "仮想点字片面"), {}), 0);
