@@ -8,7 +8,9 @@ FUZZ_DIR ?= build-fuzz
 BENCH_DIR ?= build-bench
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps build test fuzz run bench format clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build test fuzz run bench format clean install deb
 
 all: build
 
@@ -39,6 +41,17 @@ run: deps
 	cmake --build $(RUN_DIR) -j $(JOBS)
 	./scripts/run.sh $(RUN_DIR)
 
+# The programs, the CUPS filter, types and printer descriptions, the desktop entry and the
+# man pages, under PREFIX (and DESTDIR). The filter and the types go to CUPS's own folders.
+install: deps
+	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF
+	cmake --build $(RUN_DIR) -j $(JOBS)
+	DESTDIR=$(DESTDIR) cmake --install $(RUN_DIR) --prefix $(PREFIX)
+
+# The Debian package, into dist/, checked by lintian.
+deb: deps
+	./packaging/make-deb.sh $(JOBS)
+
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF \
 	  -DVARNEL_BENCH=ON
@@ -49,4 +62,4 @@ format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(TEST_DIR) $(RUN_DIR) $(FUZZ_DIR) $(BENCH_DIR)
+	rm -rf $(TEST_DIR) $(RUN_DIR) $(FUZZ_DIR) $(BENCH_DIR) build-deb dist

@@ -5,13 +5,14 @@ set -e
 PACKAGES="
   cmake ninja-build g++ pkg-config make
   libwxgtk3.2-dev libgtk-3-dev
-  libcups2-dev cups-daemon cups-client
+  libcups2-dev cups-daemon cups-client cups-ppdc
   libcli11-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool xclip imagemagick
   dbus dbus-x11 at-spi2-core python3-pyatspi
+  dpkg-dev debhelper fakeroot lintian
 "
 
 missing=""
@@ -21,12 +22,33 @@ for p in $PACKAGES; do
   fi
 done
 
-if [ -z "$missing" ]; then
-  exit 0
-fi
-
-echo "Installing:$missing"
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+fi
+
+# The filter tests run cupsfilter and cups-driverd, two programs of the package `cups`.
+# That package also brings cups-filters (with MIME types, conversions and drivers of its
+# own that would take part in the tests' conversions), Ghostscript and Poppler, so unless
+# it is installed the two programs are taken out of its package file, at the version of
+# the installed libcups2, into a folder of their own that the tests know.
+CUPS_TOOLS=/usr/local/lib/varnel-tests/cups
+version=$(dpkg-query -W -f='${Version}' libcups2 2>/dev/null)
+if ! dpkg-query -W -f='${Status}' cups 2>/dev/null | grep -q 'install ok installed' &&
+   [ "$(cat "$CUPS_TOOLS/version" 2>/dev/null)" != "$version" ]; then
+  echo "Taking cupsfilter and cups-driverd from the package cups $version"
+  tmp=$(mktemp -d)
+  chmod 755 "$tmp"
+  (cd "$tmp" && { apt-get download -qq "cups=$version" 2>/dev/null ||
+                  { $SUDO apt-get update -qq && apt-get download -qq "cups=$version"; }; })
+  dpkg-deb --fsys-tarfile "$tmp"/cups_*.deb |
+    tar -x -C "$tmp" ./usr/sbin/cupsfilter ./usr/lib/cups/daemon/cups-driverd
+  $SUDO install -D -m 0755 "$tmp"/usr/sbin/cupsfilter "$CUPS_TOOLS"/cupsfilter
+  $SUDO install -D -m 0755 "$tmp"/usr/lib/cups/daemon/cups-driverd "$CUPS_TOOLS"/cups-driverd
+  echo "$version" | $SUDO tee "$CUPS_TOOLS"/version >/dev/null
+  rm -rf "$tmp"
+fi

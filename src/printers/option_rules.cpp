@@ -1,15 +1,16 @@
 // The sides radios, the graphics box and the page-break box follow the model and the
 // document.
 #include "app/varnel_dlg.h"
+#include "print/job_rules.h"
 #include "print/job_spec.h"
 #include "printers/models.h"
 #include "res/resource.h"
 
 void CVarnelDlg::ApplySidesRule() {
-  const printers::Model& model = printers::ModelNamed(m_strModel);
-  const bool eighteen = m_nDocLinesPerPage == print::kDoubleSidedLines;
-  const bool doubleCase = model.doubleSided && eighteen;
-  const bool frontBackCase = !doubleCase && eighteen && model.frontBackSides;
+  const print::SidesOffer offered =
+      print::OfferedSides(printers::ModelNamed(m_strModel), m_nDocLinesPerPage);
+  const bool doubleCase = offered == print::SidesOffer::kDouble;
+  const bool frontBackCase = offered == print::SidesOffer::kFrontAndBack;
 
   m_btnSingle.EnableWindow(true);
   m_btnSingle.ShowWindow(true);
@@ -24,15 +25,12 @@ void CVarnelDlg::ApplySidesRule() {
   offer(m_btnFront, m_stcFrontKey, frontBackCase);
   offer(m_btnBack, m_stcBackKey, frontBackCase);
 
-  if (doubleCase) {
-    SelectSides(res::kIdcDouble, print::kSidesDouble);
-  } else {
-    SelectSides(res::kIdcSingle, print::kSidesSingle);
-  }
+  SelectSides(doubleCase ? res::kIdcDouble : res::kIdcSingle, print::ProposedSides(offered));
 }
 
 void CVarnelDlg::ApplyGraphicsRule() {
-  const bool printable = m_bDocHasGraphics == 1 && printers::ModelNamed(m_strModel).graphics;
+  const bool printable =
+      print::ProposedGraphics(printers::ModelNamed(m_strModel), m_bDocHasGraphics == 1);
   const bool switchable = printable && (m_strFileExt == "BES" || m_strFileExt == "bes");
   m_chkGraphics.EnableWindow(switchable);
   m_stcGraphicsKey.EnableWindow(switchable);

@@ -1,5 +1,6 @@
 // The hidden buttons' handlers: focus moves, spoken read-backs and option switches.
 #include "app/varnel_dlg.h"
+#include "print/job_rules.h"
 #include "print/job_spec.h"
 #include "printers/models.h"
 #include "res/resource.h"
@@ -31,72 +32,62 @@ void CVarnelDlg::OnKeyCopies() { m_edtCopies.SetFocus(); }
 
 void CVarnelDlg::OnKeyOptions() { Say(OptionsSentence()); }
 
+namespace {
+
+print::KeyAnswer SidesAnswer(const std::string& model, int linesPerPage, int sides) {
+  return print::SidesKeyAnswer(printers::ModelNamed(model), linesPerPage, sides);
+}
+
+print::GraphicsContent ContentOf(const std::string& graphicsInfo) {
+  if (graphicsInfo == "図形のみ") return print::GraphicsContent::kOnly;
+  if (graphicsInfo == "図形なし" || graphicsInfo.empty()) return print::GraphicsContent::kNone;
+  return print::GraphicsContent::kPresent;
+}
+
+}  // namespace
+
 void CVarnelDlg::OnKeySingle() {
-  SelectSides(res::kIdcSingle, print::kSidesSingle);
-  Say(speech::kSingleSet);
+  const print::KeyAnswer answer = SidesAnswer(m_strModel, m_nDocLinesPerPage, print::kSidesSingle);
+  if (answer.accepted) SelectSides(res::kIdcSingle, print::kSidesSingle);
+  Say(answer.sentence);
 }
 
 void CVarnelDlg::OnKeyFront() {
-  if (printers::ModelNamed(m_strModel).refusesFrontBackKeys) {
-    Say(speech::kPrinterNoPerSide);
-  } else if (m_nDocLinesPerPage == print::kDoubleSidedLines) {
-    SelectSides(res::kIdcFront, print::kSidesFront);
-    Say(speech::kFrontSet);
-  } else {
-    Say(speech::kFileNoPerSide);
-  }
+  const print::KeyAnswer answer = SidesAnswer(m_strModel, m_nDocLinesPerPage, print::kSidesFront);
+  if (answer.accepted) SelectSides(res::kIdcFront, print::kSidesFront);
+  Say(answer.sentence);
 }
 
 void CVarnelDlg::OnKeyBack() {
-  if (printers::ModelNamed(m_strModel).refusesFrontBackKeys) {
-    Say(speech::kPrinterNoPerSide);
-  } else if (m_nDocLinesPerPage == print::kDoubleSidedLines) {
-    SelectSides(res::kIdcBack, print::kSidesBack);
-    Say(speech::kBackSet);
-  } else {
-    Say(speech::kFileNoPerSide);
-  }
+  const print::KeyAnswer answer = SidesAnswer(m_strModel, m_nDocLinesPerPage, print::kSidesBack);
+  if (answer.accepted) SelectSides(res::kIdcBack, print::kSidesBack);
+  Say(answer.sentence);
 }
 
 void CVarnelDlg::OnKeyDouble() {
-  if (printers::ModelNamed(m_strModel).refusesDoubleKey) {
-    Say(speech::kPrinterNoDouble);
-  } else if (m_nDocLinesPerPage == print::kDoubleSidedLines) {
-    SelectSides(res::kIdcDouble, print::kSidesDouble);
-    Say(speech::kDoubleSet);
-  } else {
-    Say(speech::kFileNoDouble);
-  }
+  const print::KeyAnswer answer = SidesAnswer(m_strModel, m_nDocLinesPerPage, print::kSidesDouble);
+  if (answer.accepted) SelectSides(res::kIdcDouble, print::kSidesDouble);
+  Say(answer.sentence);
 }
 
 void CVarnelDlg::OnKeyGraphics() {
-  if (printers::ModelNamed(m_strModel).refusesGraphicsKey) {
-    Say(speech::kPrinterNoGraphics);
-  } else if (m_strGraphicsInfo == "図形のみ") {
-    Say(speech::kEdelGraphicsFixed);
-  } else if (m_strGraphicsInfo == "図形なし" || m_strGraphicsInfo.empty()) {
-    Say(speech::kNoGraphicsData);
-  } else if (m_bGraphics == 1) {
-    m_chkGraphics.SetCheck(0);
-    m_bGraphics = 0;
-    Say(speech::kGraphicsOff);
-  } else {
-    m_chkGraphics.SetCheck(1);
-    m_bGraphics = 1;
-    Say(speech::kGraphicsOn);
+  const print::KeyAnswer answer = print::GraphicsKeyAnswer(
+      printers::ModelNamed(m_strModel), ContentOf(m_strGraphicsInfo), m_bGraphics == 1);
+  if (answer.accepted) {
+    const int on = m_bGraphics == 1 ? 0 : 1;
+    m_chkGraphics.SetCheck(on);
+    m_bGraphics = on;
   }
+  Say(answer.sentence);
 }
 
 void CVarnelDlg::OnKeyPageBreak() {
-  if (printers::ModelNamed(m_strModel).refusesPageBreakKey) {
-    Say(speech::kPageBreakRequired);
-  } else if (m_bPageBreak == 1) {
-    m_chkPageBreak.SetCheck(0);
-    m_bPageBreak = 0;
-    Say(speech::kPageBreakOff);
-  } else {
-    m_chkPageBreak.SetCheck(1);
-    m_bPageBreak = 1;
-    Say(speech::kPageBreakOn);
+  const print::KeyAnswer answer =
+      print::PageBreakKeyAnswer(printers::ModelNamed(m_strModel), m_bPageBreak == 1);
+  if (answer.accepted) {
+    const int on = m_bPageBreak == 1 ? 0 : 1;
+    m_chkPageBreak.SetCheck(on);
+    m_bPageBreak = on;
   }
+  Say(answer.sentence);
 }

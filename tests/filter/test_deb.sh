@@ -1,0 +1,39 @@
+#!/bin/bash
+# make deb's script on the work tree, into folders of the test's own: the package builds,
+# lintian finds no error in it, and it holds what `make install` installs (man pages
+# compressed) with the package's copyright and changelog.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here"/../cups/expect.sh
+work=$(mktemp -d /tmp/vdeb.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+
+VARNEL_DEB_STAGE=$work/stage VARNEL_DEB_OUT=$work/dist "$here"/../../packaging/make-deb.sh 2 \
+  >"$work/log" 2>&1 || { tail -n 40 "$work/log" >&2; fail "make-deb.sh failed"; expect_done; exit 1; }
+debs=("$work"/dist/varnel_*_*.deb)
+[ -f "${debs[0]}" ] || { fail "no package"; expect_done; exit 1; }
+
+dpkg-deb -c "${debs[0]}" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort > "$work/files"
+sort > "$work/expected" <<'LIST'
+usr/bin/varnel
+usr/bin/varnel-cli
+usr/lib/cups/filter/varnel-filter
+usr/share/applications/varnel.desktop
+usr/share/cups/mime/varnel.types
+usr/share/doc/varnel/changelog.gz
+usr/share/doc/varnel/copyright
+usr/share/icons/hicolor/16x16/apps/varnel.png
+usr/share/icons/hicolor/32x32/apps/varnel.png
+usr/share/icons/hicolor/48x48/apps/varnel.png
+usr/share/man/man1/varnel-cli.1.gz
+usr/share/man/man1/varnel.1.gz
+usr/share/ppd/varnel/vnesa721.ppd
+usr/share/ppd/varnel/vnnabdbl.ppd
+usr/share/ppd/varnel/vnnabsgl.ppd
+usr/share/ppd/varnel/vnnesa.ppd
+usr/share/ppd/varnel/vnten10.ppd
+usr/share/ppd/varnel/vnten100.ppd
+LIST
+diff -u "$work/expected" "$work/files" >&2 || fail "the package's files differ"
+dpkg-deb -f "${debs[0]}" Depends | grep -q 'libcups2' || fail "no dependency on libcups2"
+expect_done
