@@ -3,6 +3,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "document/reader_messages.h"
 #include "platform/memory/memory_spooler.h"
 #include "res/resource.h"
 
@@ -10,7 +11,7 @@ namespace cli {
 
 namespace {
 
-constexpr std::string_view kRefusedType = "この形式のファイルは開けません";
+constexpr std::string_view kRefusedType = document::kUnknownFormatMessage;
 
 }  // namespace
 

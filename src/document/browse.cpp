@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/varnel_dlg.h"
+#include "document/reader_messages.h"
 #include "print/job_spec.h"
 
 namespace {
@@ -59,7 +60,7 @@ void CVarnelDlg::OnBrowse() {
       m_nDocCharsPerLine = 0;
       break;
     case Reader::kRefused:
-      MessageBox("この形式のファイルは開けません", "Varnel",
+      MessageBox(document::kUnknownFormatMessage, "Varnel",
                  platform::kMbOk | platform::kMbIconStop);
       return;
   }

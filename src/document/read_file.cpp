@@ -1,6 +1,7 @@
 // The steps every reader shares: reading the file whole, and header digits.
 #include "app/varnel_dlg.h"
 #include "document/braille_document.h"
+#include "document/reader_messages.h"
 #include "platform/file_io.h"
 
 namespace {
@@ -15,12 +16,11 @@ bool CVarnelDlg::ReadFileBytes(std::vector<std::uint8_t>& bytes) {
     case platform::ReadStatus::kOk:
       return true;
     case platform::ReadStatus::kCannotOpen:
-      MessageBox(m_strFilePath + "\n\nファイルのオープンに失敗しました。", "Varnel",
+      MessageBox(m_strFilePath + "\n\n" + std::string(document::kCannotOpenMessage), "Varnel",
                  platform::kMbOk);
       return false;
     case platform::ReadStatus::kTooLarge:
-      MessageBox("サイズが１Ｍ バイト 以上の大きいファイルは開けません。", "Varnel",
-                 platform::kMbOk);
+      MessageBox(document::kTooLargeMessage, "Varnel", platform::kMbOk);
       return false;
   }
   return false;

@@ -2,6 +2,7 @@
 // failure and leaves the document as the clearing left it.
 #include "app/varnel_dlg.h"
 #include "document/braille_document.h"
+#include "document/reader_messages.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void CVarnelDlg::ReadWinBes() {
   std::optional<document::BrailleDocument> doc = document::ParseWinBes(bytes);
   if (!doc) {
     m_strFileHeader = Prefix(bytes, 5);
-    MessageBox("このバージョンのファイルは開けません。", "Varnel", platform::kMbOk);
+    MessageBox(document::kWrongVersionMessage, "Varnel", platform::kMbOk);
     return;
   }
   Install(*this, std::move(*doc));
@@ -46,7 +47,7 @@ void CVarnelDlg::ReadEdel() {
   std::optional<document::BrailleDocument> doc = document::ParseEdel(bytes);
   if (!doc) {
     m_strFileHeader = Prefix(bytes, 4);
-    MessageBox("これは「エーデル」ファイルではありません。", "Varnel", platform::kMbOk);
+    MessageBox(document::kNotEdelMessage, "Varnel", platform::kMbOk);
     return;
   }
   // The page geometry is set by the file selection.

@@ -5,6 +5,7 @@
 #include <climits>
 #include <string_view>
 
+#include "document/reader_messages.h"
 #include "platform/text/decimal.h"
 #include "print/job_rules.h"
 #include "printers/models.h"
@@ -14,11 +15,11 @@ namespace filter {
 namespace {
 
 // The dialog's messages for a file it cannot take.
-constexpr std::string_view kCannotOpen = "ファイルのオープンに失敗しました。";
-constexpr std::string_view kTooLarge = "サイズが１Ｍ バイト 以上の大きいファイルは開けません。";
-constexpr std::string_view kWrongVersion = "このバージョンのファイルは開けません。";
-constexpr std::string_view kNotEdel = "これは「エーデル」ファイルではありません。";
-constexpr std::string_view kUnknownFormat = "この形式のファイルは開けません";
+using document::kCannotOpenMessage;
+using document::kNotEdelMessage;
+using document::kTooLargeMessage;
+using document::kUnknownFormatMessage;
+using document::kWrongVersionMessage;
 // The dialog's answer to text that is not a number in the range and copies edits.
 constexpr std::string_view kDigitsOnly = "入力は半角数字を使用してください";
 // What only the filter refuses, in the dialog's manner.
@@ -71,13 +72,13 @@ std::optional<std::string> ReadDocument(const FilterRequest& request,
                                         document::BrailleDocument& doc) {
   switch (request.read) {
     case ReadOutcome::kCannotOpen:
-      return request.documentName + "\n\n" + std::string(kCannotOpen);
+      return request.documentName + "\n\n" + std::string(kCannotOpenMessage);
     case ReadOutcome::kTooLarge:
-      return std::string(kTooLarge);
+      return std::string(kTooLargeMessage);
     case ReadOutcome::kRead:
       break;
   }
-  if (!request.format) return std::string(kUnknownFormat);
+  if (!request.format) return std::string(kUnknownFormatMessage);
   switch (*request.format) {
     case Format::kBase:
     case Format::kNab:
@@ -88,7 +89,7 @@ std::optional<std::string> ReadDocument(const FilterRequest& request,
         doc = std::move(*read);
         return std::nullopt;
       }
-      return std::string(kWrongVersion);
+      return std::string(kWrongVersionMessage);
     case Format::kEdel:
       if (auto read = document::ParseEdel(request.bytes)) {
         doc = std::move(*read);
@@ -97,7 +98,7 @@ std::optional<std::string> ReadDocument(const FilterRequest& request,
         doc.charsPerLine = 0;
         return std::nullopt;
       }
-      return std::string(kNotEdel);
+      return std::string(kNotEdelMessage);
   }
   return std::nullopt;
 }
