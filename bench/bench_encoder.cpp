@@ -6,6 +6,7 @@
 #include "document/braille_document.h"
 #include "harness.h"
 #include "print/embosser_stream.h"
+#include "support/sized_files.h"
 
 namespace {
 
@@ -26,8 +27,9 @@ class CountingJob : public print::ByteSink, public print::JobObserver {
 };
 
 void BM_EncodeBase(benchmark::State& state) {
-  const std::vector<std::uint8_t> file = bench::MakeBaseNab(bench::kLargestFile, 22);
-  const document::BrailleDocument doc = document::ParseBaseNab(file);
+  const std::string file = test::BaseNabOfSize(bench::kLargestFile, 22);
+  const document::BrailleDocument doc = document::ParseBaseNab(
+      document::Bytes(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
   print::JobSpec spec;
   spec.model = "TEN-100";
   spec.linesPerPage = doc.linesPerPage;

@@ -23,10 +23,11 @@
 
 #include "harness.h"
 #include "heap_tracking.h"
+#include "support/sized_files.h"
 
 namespace {
 
-using Maker = std::function<std::vector<std::uint8_t>()>;
+using Maker = std::function<std::string()>;
 
 // The documents, written once per run on first use.
 const std::string& Document(const std::string& name, const Maker& make) {
@@ -84,17 +85,17 @@ void BM_LoadCold(benchmark::State& state, const std::string& name, const Maker& 
   Load(state, name, make, true);
 }
 
-const Maker kBase = [] { return bench::MakeBaseNab(bench::kLargestFile, 22); };
-const Maker kNab = [] { return bench::MakeBaseNab(bench::kLargestFile, 18); };
-const Maker kWinBes = [] { return bench::MakeWinBes(bench::kLargestFile); };
-const Maker kEdel = [] { return bench::MakeEdel(bench::kLargestFile); };
+const Maker kBase = [] { return test::BaseNabOfSize(bench::kLargestFile, 22); };
+const Maker kNab = [] { return test::BaseNabOfSize(bench::kLargestFile, 18); };
+const Maker kWinBes = [] { return test::WinBesOfSize(bench::kLargestFile); };
+const Maker kEdel = [] { return test::EdelOfSize(bench::kLargestFile); };
 
 }  // namespace
 
-#define VARNEL_LOAD_BENCHMARKS(fn)                                                        \
-  BENCHMARK_CAPTURE(fn, BSE, std::string("bench.BSE"), kBase)->Unit(benchmark::kMillisecond);    \
-  BENCHMARK_CAPTURE(fn, NAB, std::string("bench.NAB"), kNab)->Unit(benchmark::kMillisecond);     \
-  BENCHMARK_CAPTURE(fn, BES, std::string("bench.BES"), kWinBes)->Unit(benchmark::kMillisecond);  \
+#define VARNEL_LOAD_BENCHMARKS(fn)                                                              \
+  BENCHMARK_CAPTURE(fn, BSE, std::string("bench.BSE"), kBase)->Unit(benchmark::kMillisecond);   \
+  BENCHMARK_CAPTURE(fn, NAB, std::string("bench.NAB"), kNab)->Unit(benchmark::kMillisecond);    \
+  BENCHMARK_CAPTURE(fn, BES, std::string("bench.BES"), kWinBes)->Unit(benchmark::kMillisecond); \
   BENCHMARK_CAPTURE(fn, EDL, std::string("bench.EDL"), kEdel)->Unit(benchmark::kMillisecond)
 
 VARNEL_LOAD_BENCHMARKS(BM_Load);

@@ -17,12 +17,13 @@
 #include "heap_tracking.h"
 #include "platform/dirspool/file_spooler.h"
 #include "res/resource.h"
+#include "support/sized_files.h"
 
 namespace {
 
 const std::string& BaseDocument() {
   static const std::string path =
-      bench::Folder().Write("output.BSE", bench::MakeBaseNab(bench::kLargestFile, 22));
+      bench::Folder().Write("output.BSE", test::BaseNabOfSize(bench::kLargestFile, 22));
   return path;
 }
 

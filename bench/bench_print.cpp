@@ -9,12 +9,13 @@
 #include <memory>
 
 #include "harness.h"
+#include "support/sized_files.h"
 
 namespace {
 
 const std::string& BaseDocument() {
   static const std::string path =
-      bench::Folder().Write("print.BSE", bench::MakeBaseNab(bench::kLargestFile, 22));
+      bench::Folder().Write("print.BSE", test::BaseNabOfSize(bench::kLargestFile, 22));
   return path;
 }
 

@@ -1,48 +1,24 @@
-// What the benchmarks share: a temporary folder, braille documents of a given size with
-// realistic content, and the main dialog on the headless host with a memory spooler that
-// has one TEN-100 embosser.
+// What the benchmarks share: the folder of the run's files, and the main dialog on the
+// headless host with a memory spooler that has one TEN-100 embosser. The documents come
+// from the test support library (support/sized_files.h).
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/varnel_dlg.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_platform.h"
+#include "support/temp_dir.h"
 
 namespace bench {
 
 // The largest file the dialog reads: one byte under its limit.
 constexpr std::size_t kLargestFile = 999'999;
 
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
-
- private:
-  std::filesystem::path path_;
-};
-
 // The folder of this run's files, removed at exit.
-const TempFolder& Folder();
-
-// Braille text in 32-cell lines: headings, paragraphs and blank lines, CR LF line ends
-// and an end-of-text byte, exactly `size` bytes.
-std::vector<std::uint8_t> MakeBaseNab(std::size_t size, int linesPerPage);
-// 18-line pages of cell codes, one page in eight with a block of graphics objects,
-// exactly `size` bytes.
-std::vector<std::uint8_t> MakeWinBes(std::size_t size);
-// A drawing of many dot lines of every used kind, exactly `size` bytes.
-std::vector<std::uint8_t> MakeEdel(std::size_t size);
+const test::TempDir& Folder();
 
 class Harness {
  public:

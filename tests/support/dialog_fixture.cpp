@@ -3,36 +3,10 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include "res/resource.h"
 
 namespace test {
-
-TempDir::TempDir() {
-  std::random_device rd;
-  for (;;) {
-    path_ = std::filesystem::temp_directory_path() /
-            ("varnel-test-" + std::to_string(rd()) + std::to_string(rd()));
-    if (std::filesystem::create_directory(path_)) break;
-  }
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
-
-std::string TempDir::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-  const std::string p = File(name);
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return p;
-}
-
-std::string TempDir::Write(const std::string& name, const std::string& bytes) const {
-  return Write(name, Bytes(bytes));
-}
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -72,9 +46,7 @@ void DialogTest::DestroyAndRestart() {
   Start();
 }
 
-platform::HeadlessHost& DialogTest::host() {
-  return *windows_.Find(res::kIddVarnel);
-}
+platform::HeadlessHost& DialogTest::host() { return *windows_.Find(res::kIddVarnel); }
 
 void DialogTest::Browse(const std::string& path) {
   files_.Answer(path);

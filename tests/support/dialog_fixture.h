@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,25 +12,9 @@
 #include "app/varnel_dlg.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_platform.h"
+#include "support/temp_dir.h"
 
 namespace test {
-
-// A folder of its own for each test, removed afterwards.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  // Writes `bytes` to `name` and returns its path.
-  std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
-  std::string Write(const std::string& name, const std::string& bytes) const;
-
- private:
-  std::filesystem::path path_;
-};
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 std::vector<std::uint8_t> Bytes(std::string_view text);
