@@ -26,7 +26,8 @@ BrailleDocument ParseBaseNab(Bytes file) {
   // document holds no more memory than it needs.
   const Bytes text = file.subspan(headerEnd);
   const auto textEnd = std::find(text.begin(), text.end(), std::uint8_t{0x1A});
-  doc.lines.reserve(static_cast<std::size_t>(std::count(text.begin(), textEnd, std::uint8_t{0x0A})));
+  doc.lines.reserve(
+      static_cast<std::size_t>(std::count(text.begin(), textEnd, std::uint8_t{0x0A})));
   for (auto start = text.begin();;) {
     const auto lf = std::find(start, textEnd, std::uint8_t{0x0A});
     if (lf == textEnd) break;

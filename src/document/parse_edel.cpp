@@ -14,7 +14,9 @@ constexpr std::uint8_t kLf = 0x0A;
 constexpr std::uint8_t kCr = 0x0D;
 constexpr std::uint8_t kUnusedKind = '4';
 
-unsigned Base26(std::uint8_t high, std::uint8_t low) { return 26u * (high & 0x1Fu) + (low & 0x1Fu); }
+unsigned Base26(std::uint8_t high, std::uint8_t low) {
+  return 26u * (high & 0x1Fu) + (low & 0x1Fu);
+}
 
 }  // namespace
 

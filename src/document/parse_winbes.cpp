@@ -85,7 +85,7 @@ std::optional<BrailleDocument> ParseWinBes(Bytes file) {
   int pagesRead = 0;
   for (int page = 0; page < pagesInHeader && s + 1 < file.size(); ++page) {
     const std::size_t len = U16(file, s);
-    if (len < 3) break;  // shorter than its own length field: not a page record
+    if (len < 3) break;                 // shorter than its own length field: not a page record
     const std::size_t e = s + len - 1;  // last content byte; no content when len is 3
     const std::size_t end = e < file.size() ? e : file.size() - 1;
     std::string graphics;

@@ -46,11 +46,8 @@ const Rule kListingRules[] = {
 
 // Classification, the first rule that holds gives the model.
 const Rule kModelRules[] = {
-    {{&kTen, &k100}, kTen100},
-    {{&kTen, &k10}, kTen10},
-    {{&kEsa, &k721, &kNew}, kNewEsa721},
-    {{&kEsa, &k721}, kEsa721},
-    {{&kDoubleMark}, kNabccDbl},
+    {{&kTen, &k100}, kTen100}, {{&kTen, &k10}, kTen10},     {{&kEsa, &k721, &kNew}, kNewEsa721},
+    {{&kEsa, &k721}, kEsa721}, {{&kDoubleMark}, kNabccDbl},
 };
 
 bool ContainsVariant(std::string_view name, const Variants& variants) {

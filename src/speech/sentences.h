@@ -16,7 +16,8 @@ inline constexpr std::string_view kBackSet = "うらめん　いんさつに　�
 inline constexpr std::string_view kDoubleSet = "全ページ　りょーめん　いんさつに　せっていしました";
 inline constexpr std::string_view kPrinterNoPerSide =
     "このプリンタわ　片面ごとの　両面印刷わ　できません";
-inline constexpr std::string_view kFileNoPerSide = "このファイルわ　片面ごとの　両面印刷わ　できません";
+inline constexpr std::string_view kFileNoPerSide =
+    "このファイルわ　片面ごとの　両面印刷わ　できません";
 inline constexpr std::string_view kPrinterNoDouble = "このプリンタわ　両面印刷　できません";
 inline constexpr std::string_view kFileNoDouble = "このファイルわ　両面印刷　できません";
 inline constexpr std::string_view kPrinterNoGraphics =

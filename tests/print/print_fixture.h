@@ -17,7 +17,8 @@ class PrintTest : public DialogTest {
   // A BASE file of `pages` full pages; each line names its page and line ("P2L3").
   void LoadPages(int linesPerPage, int pages);
   void LoadFile(const std::string& name, const std::string& bytes);
-  // Presses Print with its Alt key; returns the bytes of the job the spooler received (empty when none).
+  // Presses Print with its Alt key; returns the bytes of the job the spooler received (empty when
+  // none).
   std::vector<std::uint8_t> Print();
   void SetRange(int from, int to, int copies = 1);
 

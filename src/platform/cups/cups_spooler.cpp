@@ -32,8 +32,8 @@ void AddPrinter(std::vector<PrinterInfo>& printers, const char* name, const char
 // cost of `lp`.
 bool QueueExists(http_t* http, const std::string& name) {
   char uri[HTTP_MAX_URI];
-  if (httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost",
-                       ippPort(), "/printers/%s", name.c_str()) != HTTP_URI_STATUS_OK) {
+  if (httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                       "/printers/%s", name.c_str()) != HTTP_URI_STATUS_OK) {
     return false;
   }
   ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);

@@ -1,9 +1,9 @@
 // The font a template asks for, or the nearest one installed.
 #pragma once
 
-#include <string_view>
-
 #include <wx/font.h>
+
+#include <string_view>
 
 namespace platform::wx {
 

@@ -6,8 +6,9 @@ class wxWindow;
 namespace platform::wx {
 
 // While it lives, brings `window` forward with the input focus as soon as the window is
-// on screen (whatever event loop runs then, a native box's own loop included). A window manager gives a new window the keyboard by itself; without one,
-// keys would stay with the window that had them, or go nowhere.
+// on screen (whatever event loop runs then, a native box's own loop included). A window manager
+// gives a new window the keyboard by itself; without one, keys would stay with the window that had
+// them, or go nowhere.
 class PresentWhenShown {
  public:
   explicit PresentWhenShown(wxWindow& window);
