@@ -6,11 +6,12 @@ TEST_DIR ?= build
 RUN_DIR ?= build-release
 FUZZ_DIR ?= build-fuzz
 BENCH_DIR ?= build-bench
+WINDOWS_DIR ?= build-windows
 FUZZ_SECONDS ?= 30
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build test fuzz run bench format clean install deb
+.PHONY: all deps build test fuzz run bench format format-check clean windows windows-installer windows-test install deb
 
 all: build
 
@@ -24,8 +25,9 @@ $(TEST_DIR)/build.ninja:
 build: deps $(TEST_DIR)/build.ninja
 	cmake --build $(TEST_DIR) -j $(JOBS)
 
-test: build
+test: format-check build
 	cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	$(MAKE) windows-test
 	$(MAKE) fuzz
 
 # The fuzz targets under libFuzzer (clang), each for FUZZ_SECONDS.
@@ -52,6 +54,29 @@ install: deps
 deb: deps
 	./packaging/make-deb.sh $(JOBS)
 
+# Windows, cross-compiled with mingw-w64 into $(WINDOWS_DIR): varnel-cli.exe (and varnel.exe),
+# statically linked; the installer dist/Varnel-Setup-VERSION.exe. The tests run under Wine
+# and compare with the Linux test build.
+VERSION := $(shell sed -n 's/^project(varnel VERSION \([0-9.]*\) .*)$$/\1/p' CMakeLists.txt)
+WINDOWS_CONFIGURE = cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DVARNEL_LINUX_BUILD=$(abspath $(TEST_DIR))
+
+windows: deps
+	$(WINDOWS_CONFIGURE)
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows_programs
+
+windows-installer: deps
+	$(WINDOWS_CONFIGURE)
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows_installer
+	mkdir -p dist
+	cp $(WINDOWS_DIR)/Varnel-Setup-$(VERSION).exe dist/
+
+# The Windows build's tests (label windows), after the Linux test build they compare with.
+windows-test: deps
+	$(WINDOWS_CONFIGURE)
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	cd $(WINDOWS_DIR) && ctest --output-on-failure --timeout 600 -L windows
+
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF \
 	  -DVARNEL_BENCH=ON
@@ -61,5 +86,9 @@ bench: deps
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
+# Fails when a source file differs from the project's .clang-format.
+format-check: deps
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+
 clean:
-	rm -rf $(TEST_DIR) $(RUN_DIR) $(FUZZ_DIR) $(BENCH_DIR) build-deb dist
+	rm -rf $(TEST_DIR) $(RUN_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) build-deb dist

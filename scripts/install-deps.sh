@@ -3,7 +3,7 @@
 set -e
 
 PACKAGES="
-  cmake ninja-build g++ pkg-config make
+  cmake ninja-build g++ pkg-config make clang-format
   libwxgtk3.2-dev libgtk-3-dev
   libcups2-dev cups-daemon cups-client cups-ppdc
   libcli11-dev
@@ -13,6 +13,8 @@ PACKAGES="
   xvfb xauth x11-utils xdotool xclip imagemagick
   dbus dbus-x11 at-spi2-core python3-pyatspi
   dpkg-dev debhelper fakeroot lintian
+  locales
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 nsis python3
 "
 
 missing=""

@@ -27,6 +27,19 @@ foreach(f ${platform_files})
   endif()
 endforeach()
 
+# The Windows API only in its back end (src/platform/win32/) and the Windows programs' own
+# entry points (src/gui_win32/, src/cli/main_win32.cpp).
+file(GLOB_RECURSE all_sources "${ROOT}/src/*.h" "${ROOT}/src/*.cpp")
+foreach(f ${all_sources})
+  if(f MATCHES "/src/platform/win32/|/src/gui_win32/|/src/cli/main_win32\\.cpp$")
+    continue()
+  endif()
+  file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*<(windows|winspool|shlobj|commctrl|commdlg|shellapi)\\.h>")
+  if(hits)
+    list(APPEND bad "${f}: ${hits}")
+  endif()
+endforeach()
+
 if(bad)
   message(FATAL_ERROR "files include what their layer may not:\n${bad}")
 endif()

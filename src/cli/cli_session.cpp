@@ -20,8 +20,8 @@ std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& choice) {
 
 Session::Session(std::unique_ptr<platform::Spooler> spooler, std::string settingsPath)
     : spooler_(std::move(spooler)),
-      environment_(std::move(settingsPath)),
-      platform_{windows_, clipboard_, *spooler_, files_, shell_, clock_, pump_, environment_} {
+      environment_(platform::MakeSystemEnvironment(std::move(settingsPath))),
+      platform_{windows_, clipboard_, *spooler_, files_, shell_, clock_, pump_, *environment_} {
   windows_.SetAnswerer([](const platform::MessageBoxRecord& box) {
     std::cerr << box.text << '\n';
     return platform::kMbResultOk;

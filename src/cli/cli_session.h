@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "platform/environment.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/headless/scripted_services.h"
 #include "platform/memory/memory_clipboard.h"
 #include "platform/platform.h"
-#include "platform/posix/environment_posix.h"
 
 namespace cli {
 
@@ -24,8 +24,9 @@ inline constexpr int kExitUsage = 2;
 // reports the usage error).
 std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& choice);
 
-// Lets SIGINT, SIGTERM and SIGHUP (where not ignored) remove the temporary files of the
-// job under way before they end the program as they would have.
+// Lets SIGINT, SIGTERM and SIGHUP (where not ignored; on Windows Ctrl+C, Ctrl+Break and
+// closing the console) remove the temporary files of the job under way before they end
+// the program as they would have.
 void RemovePendingFilesOnSignals();
 
 class Session {
@@ -50,7 +51,7 @@ class Session {
   platform::RecordingShell shell_;
   platform::SleepingClock clock_{false};
   platform::ScriptedPump pump_;
-  platform::PosixEnvironment environment_;
+  std::unique_ptr<platform::Environment> environment_;
   platform::Platform platform_;
 };
 

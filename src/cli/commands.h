@@ -21,6 +21,9 @@ struct PrintOptions {
   std::string spooler;  // a --spooler value
 };
 
+// Parses the arguments (UTF-8, the program's name first) and runs the command they name.
+int RunCommandLine(int argc, const char* const* argv);
+
 int RunPrinters(const std::string& spooler, const std::string& settings);
 int RunInfo(const std::string& file, const std::string& settings);
 int RunPrint(const PrintOptions& options);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,9 @@ class Environment {
   // an explicit path given at start overrides both.
   virtual std::string SettingsFilePath(std::string_view fileName) = 0;
 };
+
+// The operating system's environment (PosixEnvironment, Win32Environment). `overridePath`:
+// the settings path given on the command line, or empty.
+std::unique_ptr<Environment> MakeSystemEnvironment(std::string overridePath);
 
 }  // namespace platform

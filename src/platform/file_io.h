@@ -3,8 +3,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -30,5 +32,13 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8
 // half-written file. An existing file, readable or not, is left as it is. False when
 // nothing was written.
 bool CreateFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// The file system path of a UTF-8 path, for std::filesystem and the file streams: on
+// Windows paths are UTF-16, and a path given as bytes would be read in the ANSI code
+// page. Bytes that are not UTF-8 name no file there (an empty path).
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+
+// The UTF-8 spelling of a file system path.
+std::string Utf8FromPath(const std::filesystem::path& path);
 
 }  // namespace platform

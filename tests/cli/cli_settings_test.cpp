@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "cli/cli_fixture.h"
 #include "support/braille_files.h"
 #include "support/dialog_fixture.h"
 #include "support/other_user.h"
@@ -14,6 +15,8 @@ namespace {
 class CliSettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Wine runs a Windows program as the user who starts it, in that user's own prefix.
+    if (CliOnWindows()) GTEST_SKIP() << "another user's permissions are POSIX's";
     user_ = TestUser();
     if (!user_) GTEST_SKIP() << "no user but root to test file permissions with";
     // A copy of the program the test user can reach whatever the build folder's mode.

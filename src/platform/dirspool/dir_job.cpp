@@ -1,11 +1,12 @@
 #include "platform/dirspool/dir_job.h"
 
-#include <time.h>
-#include <unistd.h>
-
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+
+#include "platform/dirspool/spool_os.h"
+#include "platform/file_io.h"
 
 namespace platform {
 
@@ -13,14 +14,14 @@ namespace {
 
 // A name no other job has: the time to the nanosecond and the process.
 std::string NewJobName() {
-  timespec ts{};
-  clock_gettime(CLOCK_REALTIME, &ts);
-  tm local{};
-  localtime_r(&ts.tv_sec, &local);
-  char stamp[64];
-  std::snprintf(stamp, sizeof stamp, "job-%04d%02d%02d-%02d%02d%02d-%09ld-%d.brl",
+  using namespace std::chrono;
+  const nanoseconds now = duration_cast<nanoseconds>(system_clock::now().time_since_epoch());
+  const seconds whole = floor<seconds>(now);
+  const std::tm local = spoolos::LocalTime(static_cast<std::time_t>(whole.count()));
+  char stamp[80];
+  std::snprintf(stamp, sizeof stamp, "job-%04d%02d%02d-%02d%02d%02d-%09ld-%ld.brl",
                 local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                local.tm_sec, static_cast<long>(ts.tv_nsec), static_cast<int>(::getpid()));
+                local.tm_sec, static_cast<long>((now - whole).count()), spoolos::ProcessId());
   return stamp;
 }
 
@@ -29,7 +30,7 @@ std::string NewJobName() {
 bool DirJob::StartDocument(std::string_view) {
   if (file_.IsOpen()) return false;
   std::error_code ec;
-  std::filesystem::create_directories(folder_, ec);
+  std::filesystem::create_directories(PathFromUtf8(folder_), ec);
   return file_.Create(folder_ + "/.partial-XXXXXX", 0644);
 }
 

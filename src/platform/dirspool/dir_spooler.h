@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/spooler.h"
@@ -29,8 +30,9 @@ class DirSpooler : public Spooler {
   std::string LastError() const override { return lastError_; }
 
  private:
-  // Keeps the reason of a failed listing (the message's text around the path, and errno).
-  bool Fail(const char* before, const std::string& path, const char* after, int error);
+  // Keeps the reason of a failed listing (the message's text around the path, and the
+  // system's error).
+  bool Fail(const char* before, const std::string& path, const char* after, std::error_code error);
 
   std::string directory_;
   std::vector<std::string> virtualEmbossers_;
@@ -38,7 +40,8 @@ class DirSpooler : public Spooler {
 };
 
 // True when a printer name can name a folder: valid UTF-8, no "/" or control
-// characters, not "." or "..", at most 255 bytes.
+// characters, not "." or "..", at most 255 bytes, and on Windows none of the characters
+// and device names (CON, LPT1 ...) that Windows keeps for itself.
 bool IsUsablePrinterName(std::string_view name);
 
 }  // namespace platform

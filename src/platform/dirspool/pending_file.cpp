@@ -1,16 +1,9 @@
 #include "platform/dirspool/pending_file.h"
 
-#include <fcntl.h>
-#include <pthread.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <climits>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <iterator>
 
@@ -19,17 +12,18 @@ namespace platform {
 namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kMaxPath = 4096;
 
 // The names of the files under way, for RemovePendingFiles. A signal handler reads them:
 // an entry's name is complete before it is marked used.
 struct Entry {
   volatile std::sig_atomic_t used = 0;
-  char path[PATH_MAX] = {};
+  char path[kMaxPath] = {};
 };
 Entry entries[4];
 
 int Remember(const std::string& path) {
-  if (path.size() >= PATH_MAX) return -1;
+  if (path.size() >= kMaxPath) return -1;
   for (int i = 0; i < static_cast<int>(std::size(entries)); ++i) {
     if (entries[i].used) continue;
     std::memcpy(entries[i].path, path.c_str(), path.size() + 1);
@@ -40,55 +34,25 @@ int Remember(const std::string& path) {
   return -1;
 }
 
-// Holds back every signal while it lives: a signal that ends the program finds a new
-// file already entered for removal.
-class SignalsHeld {
- public:
-  SignalsHeld() {
-    sigset_t all;
-    sigfillset(&all);
-    ::pthread_sigmask(SIG_BLOCK, &all, &old_);
-  }
-  ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
-  SignalsHeld(const SignalsHeld&) = delete;
-  SignalsHeld& operator=(const SignalsHeld&) = delete;
-
- private:
-  sigset_t old_;
-};
-
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 }  // namespace
 
 void RemovePendingFiles() noexcept {
   for (const Entry& e : entries) {
-    if (e.used) ::unlink(e.path);
+    if (e.used) spoolos::Remove(e.path);
   }
 }
 
-bool PendingFile::Create(std::string pattern, mode_t mode) {
-  if (fd_ >= 0) return false;
-  {
-    const SignalsHeld held;
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    fd_ = fd;
-    slot_ = Remember(pattern);
-  }
+bool PendingFile::Create(std::string pattern, unsigned mode) {
+  if (file_.IsOpen()) return false;
+  bool created = false;
+  // A signal that ends the program finds a new file already entered for removal.
+  spoolos::HoldingEndSignals([&] {
+    created = spoolos::CreateUnique(pattern, file_);
+    if (created) slot_ = Remember(pattern);
+  });
+  if (!created) return false;
   path_ = std::move(pattern);
-  if (::fchmod(fd_, mode) != 0) {
+  if (!spoolos::SetMode(file_, mode)) {
     const int error = errno;
     Discard();
     errno = error;
@@ -99,27 +63,20 @@ bool PendingFile::Create(std::string pattern, mode_t mode) {
 }
 
 bool PendingFile::CreateUnnamed(const std::string& folder) {
-  if (fd_ >= 0) return false;
-  fd_ = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-  if (fd_ < 0) {
-    // A file system without nameless files: a name removed at once.
-    std::string pattern = folder + "/varnel-XXXXXX";
-    fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0) return false;
-    ::unlink(pattern.c_str());
-  }
+  if (file_.IsOpen()) return false;
+  if (!spoolos::CreateUnnamed(folder, file_)) return false;
   buffer_.resize(kBufferSize);
   return true;
 }
 
 bool PendingFile::Flush() {
-  if (!WriteAll(fd_, buffer_.data(), used_)) return false;
+  if (!file_.WriteAll(buffer_.data(), used_)) return false;
   used_ = 0;
   return true;
 }
 
 bool PendingFile::Append(const std::uint8_t* data, std::size_t size) {
-  if (fd_ < 0 || failed_) return false;
+  if (!file_.IsOpen() || failed_) return false;
   while (size > 0) {
     if (used_ == buffer_.size() && !Flush()) {
       failed_ = true;
@@ -135,39 +92,35 @@ bool PendingFile::Append(const std::uint8_t* data, std::size_t size) {
 }
 
 bool PendingFile::Commit(const std::string& path) {
-  if (fd_ < 0 || path_.empty()) return false;
-  bool ok = !failed_ && Flush() && ::fsync(fd_) == 0;
-  ok = ::close(fd_) == 0 && ok;
-  fd_ = -1;
-  ok = ok && ::rename(path_.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(path_.c_str());
+  if (!file_.IsOpen() || path_.empty()) return false;
+  bool ok = !failed_ && Flush() && file_.Sync();
+  ok = file_.Close() && ok;
+  ok = ok && spoolos::Rename(path_, path);
+  if (!ok) spoolos::Remove(path_.c_str());
   Forget();
   return ok;
 }
 
-bool PendingFile::CopyInto(int destination) {
-  if (fd_ < 0) return false;
-  bool ok = !failed_ && Flush() && ::ftruncate(destination, 0) == 0 &&
-            ::lseek(destination, 0, SEEK_SET) == 0;
-  for (off_t offset = 0; ok;) {
-    const ssize_t n = ::pread(fd_, buffer_.data(), buffer_.size(), offset);
-    if (n < 0 && errno == EINTR) continue;
+bool PendingFile::CopyInto(spoolos::File& destination) {
+  if (!file_.IsOpen()) return false;
+  bool ok = !failed_ && Flush() && destination.Truncate();
+  for (std::uint64_t offset = 0; ok;) {
+    const long long n = file_.ReadAt(buffer_.data(), buffer_.size(), offset);
     if (n <= 0) {
       ok = n == 0;
       break;
     }
-    offset += n;
-    ok = WriteAll(destination, buffer_.data(), static_cast<std::size_t>(n));
+    offset += static_cast<std::uint64_t>(n);
+    ok = destination.WriteAll(buffer_.data(), static_cast<std::size_t>(n));
   }
-  ok = ok && ::fsync(destination) == 0;
+  ok = ok && destination.Sync();
   Discard();
   return ok;
 }
 
 void PendingFile::Discard() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
-  if (!path_.empty()) ::unlink(path_.c_str());
+  file_.Close();
+  if (!path_.empty()) spoolos::Remove(path_.c_str());
   Forget();
 }
 

@@ -3,12 +3,12 @@
 // So a job's file is whole or absent, and a job of any length costs the same memory.
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/dirspool/spool_os.h"
 
 namespace platform {
 
@@ -19,22 +19,22 @@ class PendingFile {
   PendingFile(const PendingFile&) = delete;
   PendingFile& operator=(const PendingFile&) = delete;
 
-  // Creates the file from a mkstemp pattern (ending in "XXXXXX") with `mode`. False, with
-  // errno set, when the folder cannot take it.
-  bool Create(std::string pattern, mode_t mode);
+  // Creates the file from a pattern ending in "XXXXXX" with the permissions `mode`. False,
+  // with errno set, when the folder cannot take it.
+  bool Create(std::string pattern, unsigned mode);
   // Creates a file without a name in `folder`: nothing of it outlives the program. It can
   // only be copied into place.
   bool CreateUnnamed(const std::string& folder);
-  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpen() const { return file_.IsOpen(); }
 
   // Appends bytes; false from the first write that fails.
   bool Append(const std::uint8_t* data, std::size_t size);
   // Writes everything out and gives the file the name `path`, replacing any file of that
   // name. The file is removed when that fails.
   bool Commit(const std::string& path);
-  // Writes everything out and copies the content over the content of the file open as
-  // `destination`, then closes and removes this file.
-  bool CopyInto(int destination);
+  // Writes everything out and copies the content over the content of `destination`, then
+  // closes and removes this file.
+  bool CopyInto(spoolos::File& destination);
   // Closes and removes the file.
   void Discard();
 
@@ -42,7 +42,7 @@ class PendingFile {
   bool Flush();
   void Forget();
 
-  int fd_ = -1;
+  spoolos::File file_;
   std::string path_;  // empty for a file without a name
   int slot_ = -1;     // its entry among the files RemovePendingFiles removes
   std::vector<std::uint8_t> buffer_;

@@ -45,4 +45,8 @@ std::string PosixEnvironment::SettingsFilePath(std::string_view fileName) {
   return ChooseSettingsPath(ExecutableDir(), UserConfigHome(), fileName);
 }
 
+std::unique_ptr<Environment> MakeSystemEnvironment(std::string overridePath) {
+  return std::make_unique<PosixEnvironment>(std::move(overridePath));
+}
+
 }  // namespace platform

@@ -183,6 +183,12 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8
   return false;
 }
 
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::string(utf8));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) { return path.string(); }
+
 bool CreateFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0 || errno != ENOENT) return false;

@@ -6,6 +6,9 @@
 #ifdef VARNEL_HAVE_CUPS
 #include "platform/cups/cups_spooler.h"
 #endif
+#ifdef VARNEL_HAVE_WIN32_SPOOLER
+#include "platform/win32/spooler_win32.h"
+#endif
 
 namespace platform {
 
@@ -13,12 +16,13 @@ namespace {
 
 constexpr std::string_view kDirPrefix = "dir:";
 constexpr std::string_view kCups = "cups";
+constexpr std::string_view kWindows = "windows";
 
 bool IsDirChoice(std::string_view choice) {
   return choice.size() > kDirPrefix.size() && choice.substr(0, kDirPrefix.size()) == kDirPrefix;
 }
 
-#ifndef VARNEL_HAVE_CUPS
+#if !defined(VARNEL_HAVE_CUPS) && !defined(VARNEL_HAVE_WIN32_SPOOLER)
 // $XDG_DATA_HOME/varnel/embossers, else ~/.local/share/varnel/embossers.
 std::string UserEmbossersFolder() {
   if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data == '/') {
@@ -32,7 +36,9 @@ std::string UserEmbossersFolder() {
 }  // namespace
 
 std::string DefaultSpoolerChoice() {
-#ifdef VARNEL_HAVE_CUPS
+#if defined(VARNEL_HAVE_WIN32_SPOOLER)
+  return std::string(kWindows);
+#elif defined(VARNEL_HAVE_CUPS)
   return std::string(kCups);
 #else
   return std::string(kDirPrefix) + UserEmbossersFolder();
@@ -40,7 +46,9 @@ std::string DefaultSpoolerChoice() {
 }
 
 std::string_view SpoolerChoices() {
-#ifdef VARNEL_HAVE_CUPS
+#if defined(VARNEL_HAVE_WIN32_SPOOLER)
+  return "windows or dir:DIRECTORY";
+#elif defined(VARNEL_HAVE_CUPS)
   return "cups or dir:DIRECTORY";
 #else
   return "dir:DIRECTORY";
@@ -50,6 +58,9 @@ std::string_view SpoolerChoices() {
 bool IsSpoolerChoice(std::string_view choice) {
 #ifdef VARNEL_HAVE_CUPS
   if (choice == kCups) return true;
+#endif
+#ifdef VARNEL_HAVE_WIN32_SPOOLER
+  if (choice == kWindows) return true;
 #endif
   return IsDirChoice(choice);
 }
@@ -61,6 +72,10 @@ std::unique_ptr<Spooler> MakeSpooler(std::string_view choice, SpoolerSettings se
   }
 #ifdef VARNEL_HAVE_CUPS
   if (choice == kCups) return std::make_unique<CupsSpooler>(std::move(settings.keepWaiting));
+#endif
+#ifdef VARNEL_HAVE_WIN32_SPOOLER
+  // The Windows spooler answers at once: there is no server to wait on.
+  if (choice == kWindows) return std::make_unique<Win32Spooler>();
 #endif
   return nullptr;
 }

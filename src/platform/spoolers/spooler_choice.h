@@ -19,17 +19,19 @@ struct SpoolerSettings {
   std::vector<std::string> virtualEmbossers;
 };
 
-// The spooler a program uses when none is named: the system's (CUPS) where it is built,
-// else the virtual embossers in the user's data folder.
+// The spooler a program uses when none is named: the system's (Windows, or CUPS) where it
+// is built, else the virtual embossers in the user's data folder.
 std::string DefaultSpoolerChoice();
 
-// What the choices are, for a usage message: "cups or dir:DIRECTORY".
+// What the choices are, for a usage message: "cups or dir:DIRECTORY" ("windows or ..." on
+// Windows).
 std::string_view SpoolerChoices();
 
 // True when `choice` names a spooler this build has.
 bool IsSpoolerChoice(std::string_view choice);
 
-// The spooler `choice` names ("cups", or "dir:DIRECTORY"); nullptr for any other value.
+// The spooler `choice` names ("cups" or "windows" where built, or "dir:DIRECTORY");
+// nullptr for any other value.
 std::unique_ptr<Spooler> MakeSpooler(std::string_view choice, SpoolerSettings settings);
 
 }  // namespace platform

@@ -1,4 +1,6 @@
-// Code page 932 (Japanese Shift-JIS as Windows writes it) and UTF-8, on iconv.
+// Code page 932 (Japanese Shift-JIS as Windows writes it) and UTF-8: on iconv (cp932.cpp),
+// on Windows through its own conversion functions (win32/cp932_win32.cpp), with the same
+// results.
 #pragma once
 
 #include <cstddef>

@@ -1,0 +1,86 @@
+#include "platform/win32/environment_win32.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/file_io.h"
+#include "platform/win32/files_win32.h"
+#include "platform/win32/utf16_win32.h"
+// After windows.h.
+#include <shlobj.h>
+
+namespace platform {
+
+namespace {
+
+bool Exists(const std::string& path) {
+  const std::optional<std::wstring> wide = win32::ApiPath(path);
+  return wide && GetFileAttributesW(wide->c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Join(const std::string& folder, std::string_view name) {
+  std::string path = folder;
+  if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
+  return path + std::string(name);
+}
+
+}  // namespace
+
+bool FolderTakesNewFiles(const std::string& folder) {
+  const std::optional<std::wstring> wide = win32::ApiPath(Join(folder, ".varnel-"));
+  if (!wide) return false;
+  std::wstring probe;
+  // Removed when the handle closes, here.
+  return win32::CreateUniqueFile(*wide, FILE_FLAG_DELETE_ON_CLOSE | FILE_ATTRIBUTE_HIDDEN, probe)
+      .IsOpen();
+}
+
+std::string ChooseSettingsPath(const std::string& executableDir, const std::string& appData,
+                               std::string_view fileName) {
+  const std::string beside = Join(executableDir, fileName);
+  if (Exists(beside) || FolderTakesNewFiles(executableDir)) return beside;
+  const std::string folder = Join(appData, "Varnel");
+  std::error_code ec;
+  std::filesystem::create_directories(PathFromUtf8(folder), ec);
+  return Join(folder, fileName);
+}
+
+std::string UserAppDataFolder() {
+  if (const wchar_t* env = _wgetenv(L"APPDATA"); env != nullptr && env[0] != L'\0') {
+    if (std::optional<std::string> utf8 = win32::Utf8FromUtf16(env)) return *utf8;
+  }
+  PWSTR known = nullptr;
+  std::string folder = ".";
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known))) {
+    folder = win32::Utf8FromUtf16(known).value_or(".");
+  }
+  CoTaskMemFree(known);
+  return folder;
+}
+
+std::string ExecutableDir() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return ".";
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const std::size_t slash = path.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return ".";
+  return win32::Utf8FromUtf16(std::wstring_view(path).substr(0, slash)).value_or(".");
+}
+
+std::string Win32Environment::SettingsFilePath(std::string_view fileName) {
+  if (!override_.empty()) return override_;
+  return ChooseSettingsPath(ExecutableDir(), UserAppDataFolder(), fileName);
+}
+
+std::unique_ptr<Environment> MakeSystemEnvironment(std::string overridePath) {
+  return std::make_unique<Win32Environment>(std::move(overridePath));
+}
+
+}  // namespace platform
