@@ -1,0 +1,119 @@
+// varnel.exe: the main dialog in native Windows dialogs.
+#include <CLI/CLI.hpp>
+#include <chrono>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/varnel_app.h"
+#include "platform/platform.h"
+#include "platform/spoolers/spooler_choice.h"
+#include "platform/spoolers/stall_limit.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/environment_win32.h"
+#include "platform/win32/utf16_win32.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_file_chooser.h"
+#include "platform/win32/win32_gui_text.h"
+#include "platform/win32/win32_gui_windows.h"
+#include "platform/win32/win32_message_box.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_window_system.h"
+#include "printers/models.h"
+
+namespace {
+
+namespace pw = platform::win32;
+
+struct Options {
+  std::string spooler = platform::DefaultSpoolerChoice();
+  std::string settings;
+};
+
+// A program without a console says what its command line got wrong in a box; --help
+// shows the usage the same way. The status of the command-line parser is the program's.
+int ShowParseResult(CLI::App& cli, const CLI::ParseError& e) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = cli.exit(e, out, err);
+  const std::string text = out.str() + err.str();
+  pw::ShowMessageBox(nullptr, text, "Varnel",
+                     status == 0 ? platform::kMbIconInformation : platform::kMbIconStop);
+  return status;
+}
+
+// Tests wait for this line before they press keys; it goes where standard output was
+// redirected, and nowhere when there is none.
+void SayReady() {
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (out == nullptr || out == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(out, "READY\n", 6, &written, nullptr);
+}
+
+int Run(HINSTANCE instance, const Options& options) {
+  // The pauses after each byte to a parallel port last 2 ms, not a timer tick.
+  const pw::FineTimerResolution fineTimer;
+  pw::Win32WindowSystem windows(instance);
+  windows.OnMainWindowReady(&SayReady);
+  pw::Win32Clipboard clipboard(windows);
+  pw::Win32MessagePump pump(windows);
+  pw::Win32Clock clock(pump);
+  pw::Win32FileChooser fileChooser(windows);
+  pw::Win32Shell shell(windows);
+  platform::Win32Environment environment(options.settings);
+
+  platform::SpoolerSettings settings;
+  // While the spooler is slow to answer, the windows go on repainting; one silent for a
+  // minute fails the job instead of holding the program forever.
+  settings.keepWaiting = [&pump,
+                          giveUp = platform::StallLimit(std::chrono::seconds(60))]() mutable {
+    pump.PumpPending();
+    return giveUp();
+  };
+  settings.virtualEmbossers = printers::VirtualEmbosserNames();
+  std::unique_ptr<platform::Spooler> spooler =
+      platform::MakeSpooler(options.spooler, std::move(settings));
+
+  platform::Platform services{windows, clipboard, *spooler, fileChooser,
+                              shell,   clock,     pump,     environment};
+  CVarnelApp app(services);
+  app.InitInstance();
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  int argc = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &argc);
+  std::vector<std::string> args = pw::Utf8Arguments(argc, wide);
+  LocalFree(wide);
+  std::vector<const char*> argv;
+  for (const std::string& a : args) argv.push_back(a.c_str());
+
+  CLI::App cli{"Varnel: braille embossing"};
+  Options options;
+  cli.add_option("--spooler", options.spooler,
+                 std::string(platform::SpoolerChoices()) + " (default " + options.spooler + ")")
+      ->check([](const std::string& value) -> std::string {
+        if (platform::IsSpoolerChoice(value)) return {};
+        return "expected " + std::string(platform::SpoolerChoices());
+      });
+  cli.add_option("--settings", options.settings,
+                 "settings file (default: beside the program, else %APPDATA%\\Varnel\\)");
+  try {
+    cli.parse(static_cast<int>(argv.size()), argv.data());
+  } catch (const CLI::ParseError& e) {
+    return ShowParseResult(cli, e);
+  }
+
+  // The screen readers' annotations of the controls are COM objects of this thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const int status = Run(instance, options);
+  if (SUCCEEDED(com)) CoUninitialize();
+  return status;
+}

@@ -1,0 +1,85 @@
+#include "platform/win32/win32_accessibility.h"
+
+// Before oleacc.h: this file defines the annotation GUIDs it uses.
+#include <initguid.h>
+#include <oleacc.h>
+
+#include "platform/win32/win32_gui_text.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// From UIAutomationCore.h: NotificationKind_Other, NotificationProcessing_ImportantMostRecent
+// (a newer sentence replaces one not yet spoken).
+constexpr int kNotificationKindOther = 4;
+constexpr int kProcessingImportantMostRecent = 1;
+
+// The annotation service, made once per thread that asks for it.
+IAccPropServices* Annotations() {
+  static thread_local IAccPropServices* services = [] {
+    IAccPropServices* made = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&made)))) {
+      return static_cast<IAccPropServices*>(nullptr);
+    }
+    return made;
+  }();
+  return services;
+}
+
+// Turns a procedure address into the function type it is known to have.
+template <typename F>
+F Resolve(HMODULE module, const char* name) {
+  FARPROC p = GetProcAddress(module, name);
+  F f = nullptr;
+  static_assert(sizeof(f) == sizeof(p));
+  __builtin_memcpy(&f, &p, sizeof(f));
+  return f;
+}
+
+}  // namespace
+
+bool SetAccessibleName(HWND control, std::string_view name) {
+  IAccPropServices* services = Annotations();
+  if (services == nullptr || control == nullptr) return false;
+  std::wstring text = Widen(name);
+  return SUCCEEDED(services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                            PROPID_ACC_NAME, text.data()));
+}
+
+void ClearAccessibleName(HWND control) {
+  IAccPropServices* services = Annotations();
+  if (services == nullptr || control == nullptr) return;
+  MSAAPROPID name = PROPID_ACC_NAME;
+  services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
+}
+
+ScreenReader::ScreenReader() {
+  library_ = LoadLibraryW(L"UIAutomationCore.dll");
+  if (library_ == nullptr) return;
+  hostProvider_ = Resolve<HostProviderFromHwnd>(library_, "UiaHostProviderFromHwnd");
+  raise_ = Resolve<RaiseNotificationEvent>(library_, "UiaRaiseNotificationEvent");
+  if (hostProvider_ == nullptr) raise_ = nullptr;
+}
+
+ScreenReader::~ScreenReader() {
+  if (library_ != nullptr) FreeLibrary(library_);
+}
+
+bool ScreenReader::Announce(HWND window, std::string_view text) {
+  if (raise_ == nullptr || window == nullptr) return false;
+  IUnknown* provider = nullptr;
+  if (FAILED(hostProvider_(window, &provider)) || provider == nullptr) return false;
+  const std::wstring sentence = Widen(text);
+  BSTR display = SysAllocStringLen(sentence.data(), static_cast<UINT>(sentence.size()));
+  BSTR activity = SysAllocString(L"Varnel.Announcement");
+  const HRESULT hr =
+      raise_(provider, kNotificationKindOther, kProcessingImportantMostRecent, display, activity);
+  SysFreeString(activity);
+  SysFreeString(display);
+  provider->Release();
+  return SUCCEEDED(hr);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,71 @@
+// Real windows through the Windows dialog manager: each dialog object gets a dialog
+// built in memory from its template. The system knows every window it made, so that
+// each message read from the queue passes through the keyboard handling of the dialog
+// it belongs to before it is dispatched.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+
+#include "platform/win32/win32_accessibility.h"
+#include "platform/win32/win32_gui_windows.h"
+#include "platform/window_system.h"
+
+namespace platform::win32 {
+
+class Win32DialogHost;
+
+class Win32WindowSystem : public WindowSystem {
+ public:
+  // `instance`: the module whose resources hold the icons.
+  explicit Win32WindowSystem(HINSTANCE instance);
+  ~Win32WindowSystem() override;
+  Win32WindowSystem(const Win32WindowSystem&) = delete;
+  Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
+
+  std::unique_ptr<DialogHost> CreateHost(const DialogTemplate& tpl, Dialog& dialog,
+                                         DialogHost* owner, bool modal) override;
+  DialogHost* MainWindow() const override { return mainWindow_; }
+  void SetMainWindow(DialogHost* host) override { mainWindow_ = host; }
+
+  HINSTANCE Instance() const { return instance_; }
+  // The main window's handle, or nullptr: the owner of windows that have none.
+  HWND MainHwnd() const;
+  ScreenReader& Reader() { return reader_; }
+
+  // Hands one message read from the queue to the dialog it belongs to (accelerators,
+  // Enter, Esc, Tab, mnemonics), else translates and dispatches it.
+  void Route(MSG& msg);
+  // Runs `work` once the message being handled now, and every message already waiting,
+  // have been handled, whichever loop reads the queue then (a message box's too).
+  void Defer(std::function<void()> work);
+
+  // Runs `ready` once, the first time the main window is on screen with the keyboard
+  // focus in one of its controls.
+  void OnMainWindowReady(std::function<void()> ready) { ready_ = std::move(ready); }
+  void MainWindowReady();
+
+  // Used by the hosts. An Alt key of an accelerator table was taken: the release of Alt
+  // that follows is not passed on, or the default processing would take Alt pressed and
+  // released alone for a request of the window menu, and eat the next key.
+  void AltChordTaken() { altChordTaken_ = true; }
+  void Register(HWND window, Win32DialogHost* host) { hosts_[window] = host; }
+  void Unregister(HWND window) { hosts_.erase(window); }
+
+ private:
+  Win32DialogHost* HostOf(HWND window) const;
+  static LRESULT CALLBACK DeferredWorkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HINSTANCE instance_;
+  DialogHost* mainWindow_ = nullptr;
+  std::map<HWND, Win32DialogHost*> hosts_;
+  std::deque<std::function<void()>> deferred_;
+  // A message-only window: the deferred work comes as a message to it.
+  HWND deferredWindow_ = nullptr;
+  std::function<void()> ready_;
+  ScreenReader reader_;
+  bool altChordTaken_ = false;
+};
+
+}  // namespace platform::win32
