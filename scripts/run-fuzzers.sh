@@ -4,9 +4,10 @@
 #
 #   scripts/run-fuzzers.sh BUILD_DIR SECONDS [READER...]
 #
-# READER is base_nab, winbes, edel or encoder (all of them by default; encoder runs the
-# readers and then the embosser encoder with a job spec from the input's first 8 bytes). With FUZZ_RUNS=N in the
-# environment each target runs N inputs instead of SECONDS; with FUZZ_CORPUS_OUT=DIR the
+# READER is base_nab, winbes, edel, encoder or filter (all of them by default). encoder
+# runs the readers and then the embosser encoder with a job spec from the input's first
+# 8 bytes; filter plans a CUPS filter job from any option values and document bytes, then
+# encodes it. With FUZZ_RUNS=N in the environment each target runs N inputs instead of SECONDS; with FUZZ_CORPUS_OUT=DIR the
 # corpus each target ends with is copied to DIR/READER (to measure its coverage, or to
 # pick new seeds from).
 #
@@ -34,7 +35,7 @@ BUILD_DIR=$(cd "$1" && pwd)
 SECONDS_EACH=$2
 shift 2
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-READERS=${*:-base_nab winbes edel encoder}
+READERS=${*:-base_nab winbes edel encoder filter}
 MAX_LEN=66560
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/varnel-fuzz.XXXXXX")

@@ -4,6 +4,7 @@
 // samples for the encoder. The fuzzers start from these; the test build replays them.
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 #include "support/braille_files.h"
@@ -226,6 +227,50 @@ void AddEncoder(Seeds& seeds) {
       Job(1, {0x00, 0x03, 0x03, 0x00, 0x03, 0x01, 0x85}, SampleWinBes()));
 }
 
+// ---- the filter: the model, the format and how reading went (0 read, 1 not opened, 2 too
+// large); the options page-ranges,
+// copies, VarnelSides, VarnelGraphics and VarnelPageBreak, each ended by NUL (a lone 0x01:
+// not given); then the document ----
+
+std::string FilterJob(std::uint8_t model, std::uint8_t format,
+                      std::initializer_list<std::string_view> options, const std::string& file,
+                      std::uint8_t read = 0) {
+  std::string job{static_cast<char>(model), static_cast<char>(format), static_cast<char>(read)};
+  for (std::string_view option : options) {
+    job += option;
+    job += '\0';
+  }
+  return job + file;
+}
+
+void AddFilter(Seeds& seeds) {
+  constexpr std::string_view kUnset = "\x01";
+  // model: 0 TEN-100, 1 TEN-10, 2 NewESA721, 3 ESA721, 4 NABCC-DBL, 5 NABCC-SGL
+  // format: 0 BASE, 1 NAB, 2 Win-BES, 3 EDEL, 4 none of them
+  Add(seeds, "filter", "base-defaults",
+      FilterJob(0, 0, {kUnset, "1", kUnset, kUnset, kUnset}, SampleBase()));
+  Add(seeds, "filter", "base-range-copies",
+      FilterJob(5, 0, {"2-3", "2", "single", "false", "false"}, SampleBase()));
+  Add(seeds, "filter", "nab-front",
+      FilterJob(3, 1, {"1-", "1", "front", kUnset, "true"}, SampleNab()));
+  Add(seeds, "filter", "bes-double-graphics",
+      FilterJob(0, 2, {"-2", "3", "double", "true", kUnset}, SampleWinBes()));
+  Add(seeds, "filter", "bes-graphics-refused",
+      FilterJob(4, 2, {kUnset, "1", "back", "true", "auto"}, SampleWinBes()));
+  Add(seeds, "filter", "edel-on-esa",
+      FilterJob(3, 3, {kUnset, "1", kUnset, kUnset, kUnset}, SampleDrawing()));
+  Add(seeds, "filter", "edel-on-ten",
+      FilterJob(1, 3, {"1", "1000", "Auto", "TRUE", "on"}, SampleDrawing()));
+  Add(seeds, "filter", "two-ranges",
+      FilterJob(2, 0, {"1-2,3", "1", kUnset, kUnset, kUnset}, SampleBase()));
+  Add(seeds, "filter", "bad-values",
+      FilterJob(2, 0, {"x-3", "1a", "sideways", "maybe", "2"}, SampleBase()));
+  Add(seeds, "filter", "unknown-format",
+      FilterJob(0, 4, {kUnset, "1", kUnset, kUnset, kUnset}, "plain text\n"));
+  Add(seeds, "filter", "cannot-open",
+      FilterJob(0, 0, {kUnset, "1", kUnset, kUnset, kUnset}, "", 1));
+}
+
 }  // namespace
 
 std::vector<CommittedFile> FuzzSeeds() {
@@ -234,6 +279,7 @@ std::vector<CommittedFile> FuzzSeeds() {
   AddWinBes(seeds);
   AddEdel(seeds);
   AddEncoder(seeds);
+  AddFilter(seeds);
   return seeds;
 }
 
