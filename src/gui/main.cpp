@@ -12,7 +12,6 @@
 #include "platform/platform.h"
 #include "platform/posix/environment_posix.h"
 #include "platform/spoolers/spooler_choice.h"
-#include "platform/spoolers/stall_limit.h"
 #include "platform/wx/wx_assert.h"
 #include "platform/wx/wx_clipboard.h"
 #include "platform/wx/wx_event_pump.h"
@@ -51,17 +50,9 @@ class VarnelWxApp : public wxApp {
     pwx::WxShell shell;
     platform::PosixEnvironment environment(options_.settings);
 
-    platform::SpoolerSettings settings;
-    // While the server is slow to answer, the windows go on repainting; a server silent
-    // for a minute fails the job instead of holding the program forever.
-    settings.keepWaiting = [&pump,
-                            giveUp = platform::StallLimit(std::chrono::seconds(60))]() mutable {
-      pump.PumpPending();
-      return giveUp();
-    };
-    settings.virtualEmbossers = printers::VirtualEmbosserNames();
-    std::unique_ptr<platform::Spooler> spooler =
-        platform::MakeSpooler(options_.spooler, std::move(settings));
+    std::unique_ptr<platform::Spooler> spooler = platform::MakeSpooler(
+        options_.spooler,
+        platform::WindowedSpoolerSettings(pump, printers::VirtualEmbosserNames()));
 
     platform::Platform services{windows, clipboard, *spooler, fileChooser,
                                 shell,   clock,     pump,     environment};

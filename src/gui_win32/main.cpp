@@ -1,6 +1,5 @@
 // varnel.exe: the main dialog in native Windows dialogs.
 #include <CLI/CLI.hpp>
-#include <chrono>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -10,7 +9,6 @@
 #include "app/varnel_app.h"
 #include "platform/platform.h"
 #include "platform/spoolers/spooler_choice.h"
-#include "platform/spoolers/stall_limit.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/utf16_win32.h"
@@ -66,17 +64,8 @@ int Run(HINSTANCE instance, const Options& options) {
   pw::Win32Shell shell(windows);
   platform::Win32Environment environment(options.settings);
 
-  platform::SpoolerSettings settings;
-  // While the spooler is slow to answer, the windows go on repainting; one silent for a
-  // minute fails the job instead of holding the program forever.
-  settings.keepWaiting = [&pump,
-                          giveUp = platform::StallLimit(std::chrono::seconds(60))]() mutable {
-    pump.PumpPending();
-    return giveUp();
-  };
-  settings.virtualEmbossers = printers::VirtualEmbosserNames();
-  std::unique_ptr<platform::Spooler> spooler =
-      platform::MakeSpooler(options.spooler, std::move(settings));
+  std::unique_ptr<platform::Spooler> spooler = platform::MakeSpooler(
+      options.spooler, platform::WindowedSpoolerSettings(pump, printers::VirtualEmbosserNames()));
 
   platform::Platform services{windows, clipboard, *spooler, fileChooser,
                               shell,   clock,     pump,     environment};

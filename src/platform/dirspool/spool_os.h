@@ -20,7 +20,14 @@ class File {
   File() = default;
   ~File() { Close(); }
   File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = kNone; }
-  File& operator=(File&& other) noexcept;
+  File& operator=(File&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = other.handle_;
+      other.handle_ = kNone;
+    }
+    return *this;
+  }
   File(const File&) = delete;
   File& operator=(const File&) = delete;
 

@@ -18,15 +18,6 @@ int Fd(const File& file) { return static_cast<int>(file.Handle()); }
 
 }  // namespace
 
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    other.handle_ = kNone;
-  }
-  return *this;
-}
-
 bool File::WriteAll(const std::uint8_t* data, std::size_t size) {
   while (size > 0) {
     const ssize_t n = ::write(Fd(*this), data, size);

@@ -1,8 +1,10 @@
 #include "platform/spoolers/spooler_choice.h"
 
+#include <chrono>
 #include <cstdlib>
 
 #include "platform/dirspool/dir_spooler.h"
+#include "platform/spoolers/stall_limit.h"
 #ifdef VARNEL_HAVE_CUPS
 #include "platform/cups/cups_spooler.h"
 #endif
@@ -34,6 +36,17 @@ std::string UserEmbossersFolder() {
 #endif
 
 }  // namespace
+
+SpoolerSettings WindowedSpoolerSettings(MessagePump& pump,
+                                        std::vector<std::string> virtualEmbossers) {
+  SpoolerSettings settings;
+  settings.keepWaiting = [&pump, giveUp = StallLimit(std::chrono::seconds(60))]() mutable {
+    pump.PumpPending();
+    return giveUp();
+  };
+  settings.virtualEmbossers = std::move(virtualEmbossers);
+  return settings;
+}
 
 std::string DefaultSpoolerChoice() {
 #if defined(VARNEL_HAVE_WIN32_SPOOLER)

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/message_pump.h"
 #include "platform/spooler.h"
 
 namespace platform {
@@ -18,6 +19,12 @@ struct SpoolerSettings {
   // The virtual embossers offered by a folder without a printers list: one per model.
   std::vector<std::string> virtualEmbossers;
 };
+
+// The settings of a program with windows: while the spooler is slow to answer, `pump`
+// keeps the windows repainting, and a spooler silent for a minute fails the job instead
+// of holding the program forever.
+SpoolerSettings WindowedSpoolerSettings(MessagePump& pump,
+                                        std::vector<std::string> virtualEmbossers);
 
 // The spooler a program uses when none is named: the system's (Windows, or CUPS) where it
 // is built, else the virtual embossers in the user's data folder.

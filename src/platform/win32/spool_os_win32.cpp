@@ -74,15 +74,6 @@ std::mutex endSignalsHeld;
 
 }  // namespace
 
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    other.handle_ = kNone;
-  }
-  return *this;
-}
-
 bool File::WriteAll(const std::uint8_t* data, std::size_t size) {
   return win32::WriteAll(NativeHandle(*this), data, size);
 }
