@@ -44,15 +44,12 @@ void AwaitStatusRead() {
   }
 }
 
-BlockSink::BlockSink(int fd, const volatile std::sig_atomic_t& stop) : fd_(fd), stop_(stop) {
+BlockSink::BlockSink(int fd) : fd_(fd) {
   block_.reserve(kBlockSize);
 }
 
 bool BlockSink::Put(std::uint8_t byte) {
-  if (failed_ || stop_ != 0) {
-    failed_ = true;
-    return false;
-  }
+  if (failed_) return false;
   block_.push_back(byte);
   return block_.size() < kBlockSize || Flush();
 }
@@ -60,15 +57,11 @@ bool BlockSink::Put(std::uint8_t byte) {
 bool BlockSink::Flush() {
   std::size_t done = 0;
   while (!failed_ && done < block_.size()) {
-    if (stop_ != 0) {
-      failed_ = true;
-      break;
-    }
     const ssize_t n = ::write(fd_, block_.data() + done, block_.size() - done);
     if (n > 0) {
       done += static_cast<std::size_t>(n);
     } else if (n < 0 && errno == EINTR) {
-      continue;  // the stop, if that was the signal, is seen above
+      continue;  // a cancel interrupts a write to a stalled device; it goes on
     } else {
       failed_ = true;
     }

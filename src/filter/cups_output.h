@@ -22,11 +22,12 @@ void Report(std::string_view prefix, std::string_view message);
 // failed" instead of the reason.
 void AwaitStatusRead();
 
-// The job's bytes to a file descriptor, a block at a time. Once a write fails, or once
-// `stop` is set (CUPS cancels with SIGTERM), it takes no more bytes.
+// The job's bytes to a file descriptor, a block at a time. Once a write fails it takes no
+// more bytes. A cancel does not stop it: the device backend still reads what the job
+// sends to complete its page and close it.
 class BlockSink : public print::ByteSink {
  public:
-  BlockSink(int fd, const volatile std::sig_atomic_t& stop);
+  explicit BlockSink(int fd);
   bool Put(std::uint8_t byte) override;
   // Writes what is held; false when it could not.
   bool Flush();
@@ -34,12 +35,12 @@ class BlockSink : public print::ByteSink {
 
  private:
   int fd_;
-  const volatile std::sig_atomic_t& stop_;
   std::vector<std::uint8_t> block_;
   bool failed_ = false;
 };
 
-// Reports each page once its bytes have been written, and passes the cancel on.
+// Reports each page once its bytes have been written, and passes the cancel on (CUPS
+// cancels with SIGTERM): the job then ends as the dialog's Cancel ends it.
 class PageReporter : public print::JobObserver {
  public:
   PageReporter(BlockSink& sink, const volatile std::sig_atomic_t& stop)

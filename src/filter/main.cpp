@@ -6,8 +6,10 @@
 // The document is read whole (from `file`, else from standard input) and checked before
 // a single byte goes to standard output; a refused job leaves standard output empty,
 // says why on an ERROR: line and ends with status 1. The embosser's bytes are those the
-// dialog sends for the same choices, copies included. SIGTERM (a cancelled job) stops
-// the output at once.
+// dialog sends for the same choices, copies included. SIGTERM (a cancelled job) is the
+// dialog's Cancel: the page under way is completed with blank lines and the job closed,
+// so that the embosser is left ready for the next job (CUPS's device backends go on
+// reading after the signal for that purpose); the filter then ends with status 0.
 #include <cups/cups.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -134,15 +136,16 @@ int main(int argc, char* argv[]) {
   }
   for (const std::string& question : plan.questions) filter::Report("INFO", question);
 
-  filter::BlockSink sink(STDOUT_FILENO, g_stop);
+  filter::BlockSink sink(STDOUT_FILENO);
   filter::PageReporter pages(sink, g_stop);
   print::EncodeJob(plan.document, plan.spec, sink, pages);
   pages.Finish();
+  const bool sent = sink.Flush();
   if (g_stop != 0) {
     filter::Report("INFO", "印刷を中止しました");
-    return 1;
+    return 0;
   }
-  if (!sink.Flush()) {
+  if (!sent) {
     filter::Report("ERROR", "印刷できませんでした");
     filter::AwaitStatusRead();
     return 1;

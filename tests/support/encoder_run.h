@@ -10,13 +10,17 @@
 
 namespace test {
 
-// Keeps every byte and every report of a job; cancels at the given cancel check.
+// Keeps every byte and every report of a job; cancels at the given cancel check, and from
+// then on, as the progress dialog's Cancel does.
 class RecordingJob : public print::ByteSink, public print::JobObserver {
  public:
   bool Put(std::uint8_t byte) override;
   void Progress(int percent) override { percents.push_back(percent); }
   void PageStarting(int copy, int copies, int page) override;
-  bool CancelRequested() override { return ++cancelChecks == cancelAt; }
+  bool CancelRequested() override {
+    ++cancelChecks;
+    return cancelAt != 0 && cancelChecks >= cancelAt;
+  }
   void PaceAfterByte() override { ++pauses; }
 
   std::vector<std::uint8_t> bytes;
