@@ -44,9 +44,7 @@ void AwaitStatusRead() {
   }
 }
 
-BlockSink::BlockSink(int fd) : fd_(fd) {
-  block_.reserve(kBlockSize);
-}
+BlockSink::BlockSink(int fd) : fd_(fd) { block_.reserve(kBlockSize); }
 
 bool BlockSink::Put(std::uint8_t byte) {
   if (failed_) return false;

@@ -32,15 +32,18 @@ cupsfix_start() {
   for f in /usr/lib/cups/filter/* /usr/lib/cups/backend/*; do
     [ -e "$f" ] && ln -sf "$f" "$base/bin/${f#/usr/lib/cups/}"
   done
-  # capture:/ABS/PATH writes the job's bytes to PATH. A raw queue on a file: device
+  # capture:/ABS/PATH writes the job's bytes to PATH, honouring the copies as the real
+  # backends do. A raw queue on a file: device
   # would end every job as completed and write nothing. Mode 0700: runs as root.
   cat > "$base"/bin/backend/capture <<'SH'
 #!/bin/sh
 [ $# -eq 0 ] && exit 0                 # device discovery: nothing to report
 out=${DEVICE_URI#capture:}
 printf '%s' "$3" > "$out.title"        # the job's title, for the tests
-if [ $# -ge 6 ]; then cat -- "$6" > "$out.part" || exit 1   # raw queue: the job file
-else cat > "$out.part" || exit 1; fi                      # after a filter: stdin
+if [ $# -ge 6 ]; then                  # raw queue: the job file, argv[4] times as
+  : > "$out.part"                      # CUPS's device backends send it
+  n=0; while [ "$n" -lt "$4" ]; do cat -- "$6" >> "$out.part" || exit 1; n=$((n + 1)); done
+else cat > "$out.part" || exit 1; fi   # after a filter: stdin, once
 mv -f "$out.part" "$out"               # the file appears complete, never half-written
 SH
   chmod 0700 "$base"/bin/backend/capture

@@ -1,7 +1,7 @@
 #!/bin/bash
 # varnel-cli print through CUPS: for each embosser model, the bytes the queue receives
-# are exactly those that --output writes for the same file and options, and the job is
-# titled after the file.
+# are exactly those that --output writes for the same file and options, whatever the
+# queue's default copies, and the job is titled after the file.
 set -u
 source "$(dirname "$0")"/start_scheduler.sh "$1"
 docs=$d/点字　文書                   # documents in a folder with a Japanese name
@@ -21,7 +21,8 @@ check_job() {
   local what="$queue ${file##*/} $*"
   runs=$((runs + 1))
   local out=$d/out/job$runs.bin expected=$d/expected$runs.bin
-  cupsfix_add_queue "$queue" "$out"
+  # shellcheck disable=SC2086
+  cupsfix_add_queue "$queue" "$out" ${QUEUE_OPTIONS:-}
   "$cli" print "$file" --printer "$queue" "$@" --settings "$d/cups$runs.ini" \
     >"$d/stdout" 2>"$d/stderr"
   expect_status 0 $? "$what: through CUPS"
@@ -49,5 +50,7 @@ check_job '点字　両面' "$docs/p18.bse" --sides single                    # 
 check_job '点字　片面' "$docs/p22.BSE" --page-break off --copies 3
 check_job 'NABCC-SGL片面' "$docs/dots.BES"                               # graphics dropped
 expect_text "$d/said" "この点字プリンタでは 図形は印刷されません" "graphics on NABCC-SGL"
+# Varnel makes its copies in the bytes: a queue's default copies and banners take no part.
+QUEUE_OPTIONS="-o copies-default=2 -o job-sheets-default=standard,standard" check_job 'ESA721' "$docs/p22.BSE" --copies 3
 
 expect_done

@@ -76,8 +76,8 @@ int main(int argc, char* argv[]) {
               << ", copy:page " << expected.page << "\n";
     return 0;
   }
-  const auto diff = std::mismatch(expected.bytes.begin(), expected.bytes.end(), device.begin(),
-                                  device.end());
+  const auto diff =
+      std::mismatch(expected.bytes.begin(), expected.bytes.end(), device.begin(), device.end());
   std::cout << "the device's " << device.size()
             << " bytes are no cancelled job: the nearest, cancelled at check " << low << " ("
             << expected.bytes.size() << " bytes), differs from byte "

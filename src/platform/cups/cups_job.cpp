@@ -1,5 +1,7 @@
 #include "platform/cups/cups_job.h"
 
+#include <iterator>
+
 #include "platform/cups/cups_spooler.h"
 
 namespace platform::cups {
@@ -37,10 +39,19 @@ bool Job::StartDocument(std::string_view documentName) {
   // The job is held until its document is complete. When the connection breaks, the
   // scheduler takes what it received as the whole document; held, that part never
   // prints, even if the cancel that follows cannot reach the server.
+  //
+  // The copies are in the bytes: one copy of the document, whatever the queue's default
+  // (CUPS's device backends send a raw document as many times as the job's copies), and
+  // no banner sheets around it.
   char holdName[] = "job-hold-until";
   char holdValue[] = "indefinite";
-  cups_option_t hold{holdName, holdValue};
-  job_ = cupsCreateJob(http_->get(), printer_.c_str(), title.c_str(), 1, &hold);
+  char copiesName[] = "copies";
+  char copiesValue[] = "1";
+  char sheetsName[] = "job-sheets";
+  char sheetsValue[] = "none,none";
+  cups_option_t options[] = {
+      {holdName, holdValue}, {copiesName, copiesValue}, {sheetsName, sheetsValue}};
+  job_ = cupsCreateJob(http_->get(), printer_.c_str(), title.c_str(), std::size(options), options);
   if (job_ <= 0) {
     job_ = 0;
     return false;
