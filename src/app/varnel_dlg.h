@@ -78,9 +78,12 @@ class CVarnelDlg : public platform::Dialog {
   bool ReadFileBytes(std::vector<std::uint8_t>& bytes);
   static int DigitValue(std::uint8_t byte);
   static std::uint8_t BesCellToAscii(std::uint8_t byte);
-  void ReadBaseNab();
-  void ReadWinBes();
-  void ReadEdel();
+  // The readers fill the document from m_strFilePath; false after their message.
+  bool ReadBaseNab();
+  bool ReadWinBes();
+  bool ReadEdel();
+  // No file chosen: no path, no lines or graphics, every count 0.
+  void ForgetDocument();
 
   // ---- printing ----
   void OnPrint();

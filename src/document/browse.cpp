@@ -46,15 +46,16 @@ void CVarnelDlg::OnBrowse() {
   m_arrPageGraphics.clear();
   m_arrLines.clear();
 
+  bool read = false;
   switch (ReaderFor(m_strFileExt)) {
     case Reader::kBaseNab:
-      ReadBaseNab();
+      read = ReadBaseNab();
       break;
     case Reader::kWinBes:
-      ReadWinBes();
+      read = ReadWinBes();
       break;
     case Reader::kEdel:
-      ReadEdel();
+      read = ReadEdel();
       m_nDocPageCount = 1;
       m_nDocLinesPerPage = 0;
       m_nDocCharsPerLine = 0;
@@ -62,8 +63,11 @@ void CVarnelDlg::OnBrowse() {
     case Reader::kRefused:
       MessageBox(document::kUnknownFormatMessage, "Varnel",
                  platform::kMbOk | platform::kMbIconStop);
-      return;
+      break;
   }
+  // A file that could not be read leaves no document behind, not even the previous one's
+  // page count: Print would otherwise emboss that many pages of blank lines.
+  if (!read) ForgetDocument();
 
   m_edtFileName.SetWindowText(m_strFilePath);
   m_nCharsPerLine = m_nDocCharsPerLine;
@@ -89,4 +93,16 @@ void CVarnelDlg::OnBrowse() {
   m_nEndPage = m_nDocPageCount;
   m_edtCopies.SetWindowText("1");
   m_nCopies = 1;
+}
+
+void CVarnelDlg::ForgetDocument() {
+  m_strFilePath.clear();
+  m_strFileExt.clear();
+  m_strFileHeader.clear();
+  m_arrLines.clear();
+  m_arrPageGraphics.clear();
+  m_bDocHasGraphics = 0;
+  m_nDocPageCount = 0;
+  m_nDocLinesPerPage = 0;
+  m_nDocCharsPerLine = 0;
 }

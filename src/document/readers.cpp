@@ -1,5 +1,5 @@
 // The three readers: each reads m_strFilePath and fills the document, or reports its
-// failure and leaves the document as the clearing left it.
+// failure, leaves the document as the clearing left it and returns false.
 #include "app/varnel_dlg.h"
 #include "document/braille_document.h"
 #include "document/reader_messages.h"
@@ -23,36 +23,39 @@ std::string Prefix(const std::vector<std::uint8_t>& bytes, std::size_t n) {
 
 }  // namespace
 
-void CVarnelDlg::ReadBaseNab() {
+bool CVarnelDlg::ReadBaseNab() {
   std::vector<std::uint8_t> bytes;
-  if (!ReadFileBytes(bytes)) return;
+  if (!ReadFileBytes(bytes)) return false;
   Install(*this, document::ParseBaseNab(bytes));
+  return true;
 }
 
-void CVarnelDlg::ReadWinBes() {
+bool CVarnelDlg::ReadWinBes() {
   std::vector<std::uint8_t> bytes;
-  if (!ReadFileBytes(bytes)) return;
+  if (!ReadFileBytes(bytes)) return false;
   std::optional<document::BrailleDocument> doc = document::ParseWinBes(bytes);
   if (!doc) {
     m_strFileHeader = Prefix(bytes, 5);
     MessageBox(document::kWrongVersionMessage, "Varnel", platform::kMbOk);
-    return;
+    return false;
   }
   Install(*this, std::move(*doc));
+  return true;
 }
 
-void CVarnelDlg::ReadEdel() {
+bool CVarnelDlg::ReadEdel() {
   std::vector<std::uint8_t> bytes;
-  if (!ReadFileBytes(bytes)) return;
+  if (!ReadFileBytes(bytes)) return false;
   std::optional<document::BrailleDocument> doc = document::ParseEdel(bytes);
   if (!doc) {
     m_strFileHeader = Prefix(bytes, 4);
     MessageBox(document::kNotEdelMessage, "Varnel", platform::kMbOk);
-    return;
+    return false;
   }
   // The page geometry is set by the file selection.
   m_strFileHeader = std::move(doc->header);
   m_arrPageGraphics = std::move(doc->pageGraphics);
   m_nDocPageCount = doc->pageCount;
   m_bDocHasGraphics = doc->hasGraphics;
+  return true;
 }
