@@ -12,6 +12,8 @@ constexpr std::uint8_t kEsc = 0x1B;
 constexpr std::size_t kEntrySize = 5;
 // The embosser's dots are closer together across than down the page.
 constexpr double kYScale = 1.063;
+// Each coordinate goes out as a 5-bit high and a 5-bit low part.
+constexpr unsigned kMaxCoordinate = 1023;
 
 }  // namespace
 
@@ -25,14 +27,17 @@ void EncodePageGraphics(std::string_view entries, bool hasText,
   for (std::size_t at = 0; at + kEntrySize <= entries.size(); at += kEntrySize) {
     const auto* e = reinterpret_cast<const std::uint8_t*>(entries.data() + at);
     const std::uint8_t kind = e[0];
+    const unsigned x = (e[1] << 8) | e[2];
+    const unsigned y = (e[3] << 8) | e[4];
+    const auto scaledY = static_cast<unsigned>(static_cast<double>(y) * kYScale);
+    // A point beyond the embosser's coordinates is dropped whole: kept to 8 bits, its parts
+    // would become control bytes (an ESC, a form feed) or tags in the wrong place.
+    if (x > kMaxCoordinate || scaledY > kMaxCoordinate) continue;
     if (kind != currentKind) {
       const std::uint8_t d = kind == '1' ? '0' : kind == '3' ? '2' : '1';
       send(std::array<std::uint8_t, 4>{kEsc, kEsc, 'D', d});
       currentKind = kind;
     }
-    const unsigned x = (e[1] << 8) | e[2];
-    const unsigned y = (e[3] << 8) | e[4];
-    const auto scaledY = static_cast<unsigned>(static_cast<double>(y) * kYScale);
     send(std::array<std::uint8_t, 4>{static_cast<std::uint8_t>((x >> 5) + 0x20),
                                      static_cast<std::uint8_t>((x & 0x1F) + 0x60),
                                      static_cast<std::uint8_t>((scaledY >> 5) + 0x20),

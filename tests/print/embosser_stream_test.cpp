@@ -155,6 +155,26 @@ TEST(EmbosserStreamTest, GraphicsKindsAndCoordinates) {
   EXPECT_EQ(Encode(doc, spec), Cat({kEscN, Line("A"), Line("B"), kFF, kF00}));
 }
 
+// Points beyond the embosser's 10-bit coordinates (X, or Y after scaling) are dropped
+// whole, kind change included: kept to 8 bits they became an ESC, a form feed or a
+// misplaced tag inside the graphics block.
+TEST(EmbosserStreamTest, PointsBeyondTheCoordinateRangeAreDropped) {
+  const BrailleDocument doc = *document::ParseWinBes(Bytes(
+      WinBesWithGraphics({WinBesObject(1, 0, 2, 8032, 0), WinBesObject(1, 0, 3, 7552, 0),
+                          WinBesObject(1, 0, 1, 1024, 0), WinBesObject(1, 0, 3, 0, 964),
+                          WinBesObject(1, 0, 2, 1023, 963), WinBesObject(1, 0, 3, 0, 0xFFFF)})));
+  print::JobSpec spec = SpecFor(doc, "TEN-10");
+  spec.graphics = true;
+  // Y 963 x 1.063 = 1023.67 gives 1023, the last place.
+  const auto graphics = Cat({B("\x1b\x1bG"),
+                             B("\x1b\x1b"
+                               "D1"),
+                             B("\x3f\x7f\x3f\x5f"), B("\x1d\x20\x60\x20\x40"),
+                             B("\x1b\x1b"
+                               "D1\r")});
+  EXPECT_EQ(Encode(doc, spec), Cat({kEscN, graphics, Line("A"), Line("B"), kFF, kF00}));
+}
+
 TEST(EmbosserStreamTest, ParallelPortPausesAfterEveryByteAndAFailedByteEndsTheStream) {
   const BrailleDocument doc = Base(22, {"A"});
   print::JobSpec spec = SpecFor(doc, "TEN-10");

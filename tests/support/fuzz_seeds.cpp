@@ -225,6 +225,11 @@ void AddEncoder(Seeds& seeds) {
       Job(0, {0x00, 0x00, 0x01, 0x00, 0x03, 0x02, 0x43}, SampleBase()));
   Add(seeds, "encoder", "refused-byte",
       Job(1, {0x00, 0x03, 0x03, 0x00, 0x03, 0x01, 0x85}, SampleWinBes()));
+  // TEN-10 with graphics: points whose coordinates do not fit the embosser's 10 bits.
+  Add(seeds, "encoder", "points-out-of-range",
+      Job(1, {0x01, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00},
+          WinBesWithGraphics({WinBesObject(1, 0, 2, 8032, 0), WinBesObject(1, 0, 3, 7552, 0),
+                              WinBesObject(1, 0, 1, 0, 964), WinBesObject(1, 0, 2, 5, 5)})));
 }
 
 // ---- the filter: the model, the format and how reading went (0 read, 1 not opened, 2 too
