@@ -63,7 +63,8 @@ TEST(PrinterDescriptionTest, EachModelOffersWhatItsKeysTakeFromTheDialogsDefault
     EXPECT_EQ(ChoicesOf(ppd.get(), "VarnelSides"), sides);
     EXPECT_EQ(description->defaults.at("VarnelSides"), "Auto");
 
-    // Graphics only where they are embossed; page breaks where they may be turned off.
+    // Graphics only where they are embossed; page breaks where the dialog lets them be
+    // turned off (its box enabled), not only through a hidden key.
     if (model.graphics) {
       EXPECT_EQ(ChoicesOf(ppd.get(), "VarnelGraphics"),
                 (std::set<std::string>{"Auto", "True", "False"}));
@@ -71,7 +72,7 @@ TEST(PrinterDescriptionTest, EachModelOffersWhatItsKeysTakeFromTheDialogsDefault
     } else {
       EXPECT_TRUE(ChoicesOf(ppd.get(), "VarnelGraphics").empty());
     }
-    if (print::PageBreakKeyAnswer(model, true).accepted) {
+    if (!model.forcedPageBreak) {
       EXPECT_EQ(ChoicesOf(ppd.get(), "VarnelPageBreak"), (std::set<std::string>{"True", "False"}));
       EXPECT_EQ(description->defaults.at("VarnelPageBreak"), "True");  // a new settings file
     } else {
