@@ -28,6 +28,9 @@ std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& choice);
 // closing the console) remove the temporary files of the job under way before they end
 // the program as they would have.
 void RemovePendingFilesOnSignals();
+// Ends the program by the signal that arrived while a spooler job was under way, once that
+// job has been cancelled; returns when none arrived.
+void EndAsSignalled();
 
 class Session {
  public:

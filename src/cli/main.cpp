@@ -4,5 +4,7 @@
 
 int main(int argc, char** argv) {
   cli::RemovePendingFilesOnSignals();
-  return cli::RunCommandLine(argc, argv);
+  const int status = cli::RunCommandLine(argc, argv);
+  cli::EndAsSignalled();
+  return status;
 }

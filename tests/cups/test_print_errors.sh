@@ -60,6 +60,35 @@ tr -d '#' <"$d/stderr.raw" >"$d/stderr"
 expect_refused "removed queue" "プリンタのオープンに失敗しました" $status
 expect_text "$d/stderr" "図形は印刷されません" "removed queue: the question came first"
 
+# varnel-cli is ended by a signal in the middle of a job: its job, held on the server
+# until complete, is cancelled rather than left in the queue, and the program ends by
+# the signal.
+cupsfix_add_queue 'TEN10' ended.bin
+make_base "$d/big.BSE" 32 22 55000
+for signal in TERM HUP; do            # (a background job ignores INT)
+  "$cli" print "$d/big.BSE" --printer 'TEN10' --copies 20 --settings "$d/5.ini" \
+    >"$d/stdout" 2>"$d/stderr" &
+  pid=$!
+  if cupsfix_wait_receiving 200000 60; then
+    kill -"$signal" $pid
+    wait $pid
+    status=$?
+    expect_status $((128 + $(kill -l "$signal"))) $status "ended by SIG$signal"
+  else
+    fail "ended by SIG$signal: the job never got going"; kill -KILL $pid; wait $pid
+  fi
+  cupsfix_wait_idle 10 || fail "ended by SIG$signal: a job was left in the queue"
+  rm -f "$CUPSFIX_DIR"/spool/[0-9]* 2>/dev/null
+done
+for i in $(seq 1 100); do                      # both jobs ended, not left held
+  lpstat -W completed -o 'TEN10' > "$d/ended.txt"
+  [ "$(grep -c '^TEN10-' "$d/ended.txt")" = 2 ] && break
+  sleep 0.05
+done
+[ "$(grep -c '^TEN10-' "$d/ended.txt")" = 2 ] || fail "ended by a signal: $(cat "$d/ended.txt")"
+[ -e "$d/out/ended.bin" ] && fail "ended by a signal: something printed"
+lpadmin -x 'TEN10'
+
 # The scheduler dies in the middle of a job: a document of about 1 MB, 20 copies.
 cupsfix_add_queue 'ＴＥＮ１００' killed.bin
 make_base "$d/big.BSE" 32 22 55000

@@ -63,11 +63,13 @@ bool Job::StartDocument(std::string_view documentName) {
   }
   block_.reserve(kBlockBytes);
   state_ = State::kPrinting;
+  underWay_.emplace();
   return true;
 }
 
 bool Job::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) {
   *written = 0;
+  if (state_ == State::kPrinting && TerminationRequested()) state_ = State::kFailed;
   if (state_ != State::kPrinting) return false;
   block_.insert(block_.end(), data, data + size);
   if (block_.size() >= kBlockBytes && !Flush()) return false;
@@ -100,6 +102,7 @@ bool Job::EndDocument() {
   }
   state_ = State::kIdle;
   job_ = 0;
+  underWay_.reset();
   return true;
 }
 
@@ -118,6 +121,7 @@ void Job::GiveUp() {
   CancelJob(printer_, job_, keepWaiting_);
   state_ = State::kIdle;
   job_ = 0;
+  underWay_.reset();
 }
 
 }  // namespace platform::cups

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/cups/cups_http.h"
+#include "platform/job_termination.h"
 #include "platform/spooler.h"
 
 namespace platform::cups {
@@ -29,7 +31,8 @@ class Job : public PrinterConnection {
   bool StartDocument(std::string_view documentName) override;
   // Collects the bytes, and sends them once a block is full. The first failure is kept:
   // the write whose block could not be sent and every later one return false, and the job
-  // can no longer succeed.
+  // can no longer succeed. A request to end the program fails the job the same way, so
+  // that it is cancelled rather than left held on the server.
   bool Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) override;
   // Sends the bytes still collected and ends the document; false when a block could not be
   // sent or the scheduler did not take the job, which is then cancelled so that no part
@@ -55,6 +58,8 @@ class Job : public PrinterConnection {
   State state_ = State::kIdle;
   int job_ = 0;
   std::vector<std::uint8_t> block_;
+  // While the job is held on the server: a signal then leaves it to be cancelled here.
+  std::optional<JobUnderWay> underWay_;
 };
 
 }  // namespace platform::cups
