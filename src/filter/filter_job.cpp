@@ -25,6 +25,8 @@ constexpr std::string_view kDigitsOnly = "入力は半角数字を使用して�
 // What only the filter refuses, in the dialog's manner.
 constexpr std::string_view kOneRangeOnly = "印刷範囲は 1 つだけ指定してください";
 constexpr std::string_view kNoModel = "プリンタの説明に点字プリンタの機種がありません";
+constexpr std::string_view kSidesInstead =
+    "（表の頁・裏の頁だけは VarnelSides=front、VarnelSides=back で選びます）";
 
 // The upper bound CUPS gives an open range ("3-").
 constexpr int kOpenEnd = INT_MAX;
@@ -143,6 +145,11 @@ std::optional<std::string> ApplyChoices(const FilterRequest& request, const prin
   print::JobSpec& spec = plan.spec;
   const JobChoices& choices = request.choices;
 
+  // Odd or even pages alone are the sides choice's front and back sides; printed by
+  // CUPS's rule they would ignore the embosser's sides.
+  if (choices.pageSet && Lower(*choices.pageSet) != "all") {
+    return BadValue("page-set", *choices.pageSet) + std::string(kSidesInstead);
+  }
   if (choices.pageRanges) {
     if (auto refused = ApplyPageRanges(*choices.pageRanges, doc.pageCount, spec)) return refused;
   }

@@ -29,6 +29,7 @@ struct JobChoices {
   std::optional<std::string> sides = {};      // single | front | back | double (any case)
   std::optional<std::string> graphics = {};   // true | false and the like
   std::optional<std::string> pageBreak = {};  // true | false and the like
+  std::optional<std::string> pageSet = {};    // CUPS's page-set: all | odd | even
 };
 
 struct FilterRequest {

@@ -89,6 +89,7 @@ filter::JobChoices ChoicesOf(const char* copies, const char* optionText,
   choices.sides = choice("VarnelSides");
   choices.graphics = choice("VarnelGraphics");
   choices.pageBreak = choice("VarnelPageBreak");
+  choices.pageSet = choice("page-set");
   cupsFreeOptions(count, options);
   return choices;
 }
@@ -121,7 +122,8 @@ int main(int argc, char* argv[]) {
   std::vector<std::uint8_t> bytes;
   filter::FilterRequest request;
   request.model = description.model;
-  request.documentName = path != nullptr ? path : "-";
+  // The user knows the job by its title, not by the scheduler's spool file.
+  request.documentName = argv[3][0] != '\0' ? argv[3] : path != nullptr ? path : "-";
   request.read = ReadDocument(path, bytes);
   request.bytes = bytes;
   request.format = FormatOf(path, bytes);

@@ -95,6 +95,15 @@ TEST(FilterPlanTest, OptionValuesAreReadInAnyCaseAndUnknownOnesRefused) {
             "オプション VarnelGraphics の値「maybe」は使えません");
   EXPECT_EQ(Plan("TEN-100", Format::kBase, FivePages(), {.pageBreak = ""}).refusal,
             "オプション VarnelPageBreak の値「」は使えません");
+
+  // A print dialog's "odd pages only" is refused, pointing to the sides choice.
+  EXPECT_FALSE(Plan("NABCC-SGL", Format::kBase, FivePages(), {.pageSet = "All"}).refusal);
+  for (const char* set : {"odd", "even"}) {
+    EXPECT_EQ(Plan("NABCC-SGL", Format::kBase, FivePages(), {.pageSet = set}).refusal,
+              "オプション page-set の値「" + std::string(set) +
+                  "」は使えません（表の頁・裏の頁だけは VarnelSides=front、VarnelSides=back "
+                  "で選びます）");
+  }
 }
 
 TEST(FilterPlanTest, DocumentsThatCannotBeReadAreRefusedWithTheDialogsMessages) {

@@ -102,6 +102,21 @@ grep -v '^\*VarnelModel' "$ppds/vnten100.ppd" > "$work/nomodel.ppd"
 expect_status 1 $? "no model"
 expect_text "$work/out.err" "ERROR: プリンタの説明に点字プリンタの機種がありません" "no model"
 
+# A desktop print dialog's odd pages only: the sides choice does that on an embosser.
+"$cupsfilter" -c "$work/cups-files.conf" -p "$ppds/vnnabsgl.ppd" -e -m printer/foo \
+  -o page-set=odd "$docs/sample.BSE" >"$work/out.bin" 2>"$work/out.err"
+expect_status 1 $? "page-set=odd"
+expect_text "$work/out.err" "ERROR: オプション page-set の値「odd」は使えません" "page-set=odd"
+expect_text "$work/out.err" "VarnelSides=front" "page-set=odd"
+[ -s "$work/out.bin" ] && fail "page-set=odd: bytes written"
+
+# A spool file the filter cannot open is named by the job's title, as the user knows it.
+PPD=$ppds/vnesa721.ppd "$filter" 7 user "点字 文書.BSE" 1 "" "$work/d00007-001" \
+  >"$work/out.bin" 2>"$work/out.err"
+expect_status 1 $? "unreadable spool file"
+expect_text "$work/out.err" "ERROR: 点字 文書.BSE ファイルのオープンに失敗しました。" \
+  "unreadable spool file"
+
 # A text file has no conversion to these printers.
 printf 'plain text\n' > "$docs/letter.txt"
 "$cupsfilter" -c "$work/cups-files.conf" -p "$ppds/vnesa721.ppd" -e -m printer/foo \
