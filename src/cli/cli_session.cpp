@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/varnel_app.h"
+#include "cli/settings_snapshot.h"
 #include "platform/spoolers/spooler_choice.h"
 #include "platform/spoolers/stall_limit.h"
 #include "printers/models.h"
@@ -18,9 +19,21 @@ std::unique_ptr<platform::Spooler> MakeSpooler(const std::string& choice) {
   return platform::MakeSpooler(choice, std::move(settings));
 }
 
-Session::Session(std::unique_ptr<platform::Spooler> spooler, std::string settingsPath)
+namespace {
+
+std::unique_ptr<platform::Environment> MakeEnvironment(std::string settingsPath,
+                                                       bool keepSettings) {
+  auto environment = platform::MakeSystemEnvironment(std::move(settingsPath));
+  if (keepSettings) return std::make_unique<SettingsSnapshot>(std::move(environment));
+  return environment;
+}
+
+}  // namespace
+
+Session::Session(std::unique_ptr<platform::Spooler> spooler, std::string settingsPath,
+                 bool keepSettings)
     : spooler_(std::move(spooler)),
-      environment_(platform::MakeSystemEnvironment(std::move(settingsPath))),
+      environment_(MakeEnvironment(std::move(settingsPath), keepSettings)),
       platform_{windows_, clipboard_, *spooler_, files_, shell_, clock_, pump_, *environment_} {
   windows_.SetAnswerer([](const platform::MessageBoxRecord& box) {
     std::cerr << box.text << '\n';

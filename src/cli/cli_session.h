@@ -34,7 +34,9 @@ void EndAsSignalled();
 
 class Session {
  public:
-  Session(std::unique_ptr<platform::Spooler> spooler, std::string settingsPath);
+  // `keepSettings`: the settings file is read and never written.
+  Session(std::unique_ptr<platform::Spooler> spooler, std::string settingsPath,
+          bool keepSettings = false);
 
   // Starts the program; `script` acts on the main dialog as its user and returns the exit
   // status. The dialog is closed through its close box afterwards.

@@ -94,7 +94,8 @@ int RunPrint(const PrintOptions& options) {
     std::cerr << "--spooler: " << platform::SpoolerChoices() << '\n';
     return kExitUsage;
   }
-  Session session(std::move(spooler), options.settings);
+  // A job written to a file chooses no embosser: the remembered one stays.
+  Session session(std::move(spooler), options.settings, options.output.has_value());
   return session.Run(
       [&](platform::HeadlessHost& host) { return PrintScript(session, host, options); });
 }

@@ -45,6 +45,24 @@ TEST_F(CliOutputTest, ManyCopiesAreEachCopyInTurn) {
   EXPECT_EQ(Names(Jobs()), (std::vector<std::string>{"forty.bin", "one.bin"}));
 }
 
+// A job written to a file chooses no embosser: the settings file is read, never written,
+// so the embosser chosen for real printing stays chosen.
+TEST_F(CliOutputTest, LeavesTheSettingsFileAsItWas) {
+  ASSERT_EQ(Print(Sample("sample.BSE"), Job("first.bin"), "1").status, 0);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("Varnel.ini")));
+
+  const CliRun chosen = Cli({"print", Sample("sample.BSE"), "--printer", "仮想点字両面",
+                             "--spooler", Spool(), "--page-break", "off"});
+  ASSERT_EQ(chosen.status, 0) << chosen.err;
+  const std::string stored = Slurp(dir_.File("Varnel.ini"));
+  ASSERT_EQ(stored.size(), 1024u);
+  const CliRun r = Print(Sample("sample.BSE"), Job("second.bin"), "1");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(Slurp(dir_.File("Varnel.ini")) == stored) << "the settings file changed";
+  EXPECT_EQ(Names(dir_.path()),
+            (std::vector<std::string>{"Varnel.ini", "err", "jobs", "out", "spool"}));
+}
+
 TEST_F(CliOutputTest, ReplacesTheFileALinkNamesKeepingItsModeAndRefusesAFolder) {
   ASSERT_EQ(Print(Sample("sample.BSE"), Job("expected.bin"), "2").status, 0);
   const std::string expected = Slurp(Job("expected.bin"));
