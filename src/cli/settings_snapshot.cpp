@@ -3,6 +3,7 @@
 #include <random>
 #include <system_error>
 
+#include "platform/dirspool/pending_file.h"
 #include "platform/file_io.h"
 #include "printers/settings_record.h"
 
@@ -10,16 +11,16 @@ namespace cli {
 
 namespace {
 
-// A new folder of the program's own in the temporary folder; empty when none could be made.
-std::filesystem::path MakePrivateFolder() {
+// A name for the copy in the temporary folder that no file has; empty when there is none.
+std::filesystem::path FreeName() {
   std::error_code ec;
   const std::filesystem::path temp = std::filesystem::temp_directory_path(ec);
   if (ec) return {};
   std::random_device random;
   for (int attempt = 0; attempt < 16; ++attempt) {
-    const std::filesystem::path folder =
-        temp / ("varnel-settings-" + std::to_string(random()) + std::to_string(random()));
-    if (std::filesystem::create_directory(folder, ec) && !ec) return folder;
+    const std::filesystem::path name =
+        temp / ("varnel-settings-" + std::to_string(random()) + std::to_string(random()) + ".ini");
+    if (!std::filesystem::exists(name, ec) && !ec) return name;
   }
   return {};
 }
@@ -27,21 +28,28 @@ std::filesystem::path MakePrivateFolder() {
 }  // namespace
 
 SettingsSnapshot::~SettingsSnapshot() {
+  if (copy_.empty()) return;
   std::error_code ec;
-  if (!folder_.empty()) std::filesystem::remove_all(folder_, ec);
+  std::filesystem::remove(copy_, ec);
+  platform::ForgetPendingPath(entry_);
 }
 
 std::string SettingsSnapshot::SettingsFilePath(std::string_view fileName) {
   const std::string real = real_->SettingsFilePath(fileName);
-  if (folder_.empty()) folder_ = MakePrivateFolder();
-  // Without a folder of its own the dialog would write the real file: give it a path
-  // that cannot be created instead.
-  if (folder_.empty()) return (std::filesystem::path(real) / "no-settings").string();
-  const std::filesystem::path copy = folder_ / std::string(fileName);
-  if (const auto bytes = platform::ReadFilePrefix(real, printers::kRecordSize)) {
-    platform::CreateFileAtomically(copy.string(), *bytes);
+  if (copy_.empty()) {
+    copy_ = FreeName();
+    // Without a copy the dialog would write the real file: it gets a path that cannot be
+    // created instead, and the settings of a new file.
+    if (copy_.empty()) return (std::filesystem::path(real) / "no-settings").string();
+    // A program ended by a signal removes the copy too.
+    entry_ = platform::RememberPendingPath(copy_.string());
+    // Where the real file cannot be read the copy is left absent, as the real one is to
+    // the dialog.
+    if (const auto bytes = platform::ReadFilePrefix(real, printers::kRecordSize)) {
+      platform::CreateFileAtomically(copy_.string(), *bytes);
+    }
   }
-  return copy.string();
+  return copy_.string();
 }
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 // The settings as a job written to a file sees them: read from the user's settings file
 // and never written back, since such a job chooses no embosser. The dialog works on a
-// private copy, removed with the snapshot.
+// private copy in the temporary folder, removed with the snapshot or when a signal ends
+// the program.
 #pragma once
 
 #include <filesystem>
@@ -23,7 +24,8 @@ class SettingsSnapshot : public platform::Environment {
 
  private:
   std::unique_ptr<platform::Environment> real_;
-  std::filesystem::path folder_;
+  std::filesystem::path copy_;
+  int entry_ = -1;  // among the files a signal removes
 };
 
 }  // namespace cli

@@ -42,6 +42,16 @@ void RemovePendingFiles() noexcept {
   }
 }
 
+int RememberPendingPath(const std::string& path) {
+  int entry = -1;
+  spoolos::HoldingEndSignals([&] { entry = Remember(path); });
+  return entry;
+}
+
+void ForgetPendingPath(int entry) {
+  if (entry >= 0 && entry < static_cast<int>(std::size(entries))) entries[entry].used = 0;
+}
+
 bool PendingFile::Create(std::string pattern, unsigned mode) {
   if (file_.IsOpen()) return false;
   bool created = false;

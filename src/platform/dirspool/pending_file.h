@@ -54,4 +54,9 @@ class PendingFile {
 // that a program ended by a signal leaves no temporary file behind.
 void RemovePendingFiles() noexcept;
 
+// Enters another temporary file of the program's, made or still to be made, for removal by
+// RemovePendingFiles until it is forgotten. -1 when it could not be entered.
+int RememberPendingPath(const std::string& path);
+void ForgetPendingPath(int entry);
+
 }  // namespace platform
