@@ -9,9 +9,10 @@ namespace platform {
 class Environment {
  public:
   virtual ~Environment() = default;
-  // Full path of the settings file `fileName`: beside the executable when that folder can
-  // be written or the file already lies there, else in the user's configuration folder;
-  // an explicit path given at start overrides both.
+  // Full path of the settings file `fileName`: beside the executable when the user may
+  // change the file there (or make it, when there is none), else in the user's
+  // configuration folder, started from the file beside the executable; an explicit path
+  // given at start overrides both.
   virtual std::string SettingsFilePath(std::string_view fileName) = 0;
 };
 

@@ -22,6 +22,10 @@ ReadStatus ReadWholeFile(const std::string& path, std::size_t limit,
 // be opened for reading.
 std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path, std::size_t count);
 
+// True when the file exists as a regular file and opens for reading and writing: one its
+// user may change. A file marked read-only on Windows does not, whoever runs the program.
+bool OpensForReadingAndWriting(const std::string& path);
+
 // Replaces the file's content with `bytes` so that a crash leaves either the old or the
 // new content: a temporary file beside it, then a rename. Only a file that could be opened
 // for writing is replaced (a read-only file keeps its content although its folder would

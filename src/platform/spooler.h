@@ -35,7 +35,20 @@ class Spooler {
  public:
   virtual ~Spooler() = default;
   // All installed printers in the spooler's order. False when the spooler cannot be asked.
+  // A back end may leave out a port that only another machine could tell (LookUpPort
+  // asks for it).
   virtual bool EnumeratePrinters(std::vector<PrinterInfo>& printers) = 0;
+  // Sets `port` to the port of the printer of that exact name; leaves it as it is when no
+  // printer has that name. No other printer is asked about. False when the spooler cannot
+  // be asked.
+  virtual bool LookUpPort(std::string_view printerName, std::string& port) {
+    std::vector<PrinterInfo> printers;
+    if (!EnumeratePrinters(printers)) return false;
+    for (const PrinterInfo& p : printers) {
+      if (p.name == printerName) port = p.port;
+    }
+    return true;
+  }
   // Opens the printer of that exact name; nullptr when it cannot be opened.
   virtual std::unique_ptr<PrinterConnection> Open(std::string_view printerName) = 0;
   // Why the last enumeration failed, in one line for a log or a terminal; empty when it

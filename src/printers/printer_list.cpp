@@ -1,14 +1,21 @@
 // The printer combo box, the port of the chosen printer and its model.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/varnel_dlg.h"
 #include "printers/printer_names.h"
 
+namespace {
+
+constexpr std::string_view kEnumerationFailed = "プリンタの列挙に失敗";
+
+}  // namespace
+
 bool CVarnelDlg::EnumeratePrinters(std::vector<platform::PrinterInfo>& printers) {
   printers.clear();
   if (Services().spooler.EnumeratePrinters(printers)) return true;
-  MessageBox("プリンタの列挙に失敗", "Varnel", platform::kMbOk);
+  MessageBox(kEnumerationFailed, "Varnel", platform::kMbOk);
   return false;
 }
 
@@ -23,11 +30,12 @@ void CVarnelDlg::FillPrinterList() {
   }
 }
 
+// Only the chosen printer is asked about: on Windows asking a printer connection waits on
+// its server, and a server that is down would hold the dialog for every printer listed.
 void CVarnelDlg::LookUpPrinterPort() {
-  std::vector<platform::PrinterInfo> printers;
-  if (!EnumeratePrinters(printers)) return;
-  for (const platform::PrinterInfo& p : printers) {
-    if (p.name == m_strPrinterName) m_strPort = p.port;
+  if (!Services().spooler.LookUpPort(m_strPrinterName, m_strPort)) {
+    MessageBox(kEnumerationFailed, "Varnel", platform::kMbOk);
+    return;
   }
   m_strPort = printers::RemoveColons(m_strPort);
 }

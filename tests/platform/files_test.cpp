@@ -9,6 +9,7 @@
 #include "platform/posix/environment_posix.h"
 #include "printers/models.h"
 #include "support/dialog_fixture.h"
+#include "support/other_user.h"
 
 namespace test {
 namespace {
@@ -27,24 +28,71 @@ void WithFileSizeLimit(rlim_t bytes, Action action) {
   std::signal(SIGXFSZ, oldHandler);
 }
 
-TEST(SettingsLocationTest, BesideTheExecutableWhenWritableOrPresentElseConfigHome) {
-  TempDir dir;
-  const std::string exe = dir.File("bin");
-  const std::string home = dir.File("config");
-  std::filesystem::create_directories(exe);
-  EXPECT_EQ(platform::ChooseSettingsPath(exe, home, "Varnel.ini"), exe + "/Varnel.ini");
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes every folder";
-  ::chmod(exe.c_str(), 0555);
-  EXPECT_EQ(platform::ChooseSettingsPath(exe, home, "Varnel.ini"), home + "/varnel/Varnel.ini");
-  EXPECT_TRUE(std::filesystem::is_directory(home + "/varnel"));
-  ::chmod(exe.c_str(), 0755);
-  dir.Write("bin/Varnel.ini", std::string(""));
-  ::chmod(exe.c_str(), 0555);
-  EXPECT_EQ(platform::ChooseSettingsPath(exe, home, "Varnel.ini"), exe + "/Varnel.ini");
-  ::chmod(exe.c_str(), 0755);
+// The rule as the test user sees it (root may write every file). The common case, a
+// read-only file beside an installed program, is tested through varnel-cli.
+class SettingsLocationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    user_ = TestUser();
+    if (!user_) GTEST_SKIP() << "no user but root to test file permissions with";
+    std::filesystem::create_directories(exe_);
+    GiveTo(*user_, dir_.path());
+  }
+  void TearDown() override { ::chmod(exe_.c_str(), 0755); }
+
+  std::string Choose() {
+    ActingAs as(*user_);
+    return platform::ChooseSettingsPath(exe_, home_, "Varnel.ini");
+  }
+
+  TempDir dir_;
+  std::optional<UnprivilegedUser> user_;
+  const std::string exe_ = dir_.File("bin");
+  const std::string home_ = dir_.File("config");
+  const std::string beside_ = exe_ + "/Varnel.ini";
+  const std::string own_ = home_ + "/varnel/Varnel.ini";
+};
+
+TEST_F(SettingsLocationTest, BesideTheProgramWhereItsUserMayWriteIt) {
+  EXPECT_EQ(Choose(), beside_);  // a portable program's folder takes the new file
+  EXPECT_TRUE(std::filesystem::is_empty(exe_));
+  dir_.Write("bin/Varnel.ini", std::string("x"));
+  GiveTo(*user_, dir_.path());
+  ::chmod(exe_.c_str(), 0555);
+  EXPECT_EQ(Choose(), beside_);  // a file of its own in a locked folder
+  EXPECT_FALSE(std::filesystem::exists(home_));
 }
 
-TEST(SettingsLocationTest, ExplicitPathWins) {
+TEST_F(SettingsLocationTest, ElseTheUsersOwnFileStartingEmptyWhenNothingBesideCanBeRead) {
+  ::chmod(exe_.c_str(), 0555);
+  EXPECT_EQ(Choose(), own_);  // nothing beside the program, and no room for it
+  EXPECT_TRUE(std::filesystem::is_directory(home_ + "/varnel"));
+  EXPECT_FALSE(std::filesystem::exists(own_));
+
+  ::chmod(exe_.c_str(), 0755);
+  dir_.Write("bin/Varnel.ini", std::string("someone's settings"));
+  GiveTo(*user_, dir_.path());
+  // A file its user may not read is not one to save into, nor to start from.
+  for (const mode_t mode : {0000, 0200}) {
+    SCOPED_TRACE(mode);
+    ::chmod(beside_.c_str(), mode);
+    EXPECT_EQ(Choose(), own_);
+    EXPECT_FALSE(std::filesystem::exists(own_));
+  }
+  EXPECT_EQ(ReadBytes(beside_), Bytes("someone's settings"));
+}
+
+TEST_F(SettingsLocationTest, TheUsersOwnFileIsNeverStartedAgain) {
+  dir_.Write("bin/Varnel.ini", std::string("prepared"));
+  ::chmod(beside_.c_str(), 0444);
+  std::filesystem::create_directories(home_ + "/varnel");
+  dir_.Write("config/varnel/Varnel.ini", std::string("the user's own"));
+  GiveTo(*user_, dir_.path());
+  EXPECT_EQ(Choose(), own_);
+  EXPECT_EQ(ReadBytes(own_), Bytes("the user's own"));
+}
+
+TEST(SettingsOverrideTest, ExplicitPathWins) {
   platform::PosixEnvironment env("/tmp/elsewhere.ini");
   EXPECT_EQ(env.SettingsFilePath("Varnel.ini"), "/tmp/elsewhere.ini");
 }

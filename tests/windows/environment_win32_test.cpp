@@ -2,6 +2,7 @@
 #include "platform/win32/environment_win32.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -28,6 +29,28 @@ TEST(SettingsLocationWindowsTest, BesideTheExecutableWhenItsFolderTakesFilesElse
   EXPECT_EQ(platform::ChooseSettingsPath(locked, appData, "Varnel.ini"),
             appData + "\\Varnel\\Varnel.ini");
   EXPECT_TRUE(Exists(appData + "\\Varnel"));
+}
+
+TEST(SettingsLocationWindowsTest, AReadOnlyFileBesideTheProgramStartsTheUsersOwnOnce) {
+  Utf8TempDir dir;
+  const std::string program = dir.File("プログラム");
+  const std::string appData = dir.File("ローミング");
+  const std::string beside = dir.Write("プログラム\\Varnel.ini", "prepared");
+  const std::wstring besideWide = platform::PathFromUtf8(beside).native();
+  ASSERT_TRUE(SetFileAttributesW(besideWide.c_str(), FILE_ATTRIBUTE_READONLY));
+  const std::string own = appData + "\\Varnel\\Varnel.ini";
+
+  EXPECT_EQ(platform::ChooseSettingsPath(program, appData, "Varnel.ini"), own);
+  EXPECT_EQ(ReadAll(own), "prepared");
+  dir.Write("ローミング\\Varnel\\Varnel.ini", "the user's own");
+  EXPECT_EQ(platform::ChooseSettingsPath(program, appData, "Varnel.ini"), own);
+  EXPECT_EQ(ReadAll(own), "the user's own");
+
+  EXPECT_EQ(ReadAll(beside), "prepared");
+  EXPECT_EQ(GetFileAttributesW(besideWide.c_str()) & FILE_ATTRIBUTE_READONLY,
+            DWORD{FILE_ATTRIBUTE_READONLY});
+  EXPECT_EQ(NamesIn(program), std::vector<std::string>{"Varnel.ini"});
+  SetFileAttributesW(besideWide.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(SettingsLocationWindowsTest, TheExecutablesFolderAndTheApplicationDataFolder) {

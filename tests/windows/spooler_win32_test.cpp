@@ -19,6 +19,11 @@ TEST(WindowsSpoolerTest, IsTheDefaultAndOpensOnlyPrintersItHas) {
   std::vector<platform::PrinterInfo> printers;
   ASSERT_TRUE(spooler->EnumeratePrinters(printers)) << spooler->LastError();
   for (const platform::PrinterInfo& p : printers) EXPECT_FALSE(p.name.empty());
+  // A name that is not listed leaves the port as it was: it is not opened (that could
+  // reach a server the user no longer uses).
+  std::string port = "LPT1:";
+  EXPECT_TRUE(spooler->LookUpPort("\\\\server\\点字", port));
+  EXPECT_EQ(port, "LPT1:");
   EXPECT_EQ(spooler->Open("点字　ありえない名前 \xE2\x98\x83"), nullptr);
   EXPECT_EQ(spooler->Open("not UTF-8 \xff"), nullptr);
   EXPECT_EQ(spooler->Open(""), nullptr);

@@ -60,6 +60,10 @@ slot=$(tail -c +513 "$d/設定/Varnel.ini" | head -c 12 | od -An -tx1 | tr -d ' 
 [ "$slot" = "$stored" ] || fail "settings file: the printer at offset 512 is $slot, not $stored"
 [ "$(tail -c +513 "$d/l3.ini" | head -c 12 | od -An -tx1 | tr -d ' \n')" = "$stored" ] ||
   fail "settings file: Linux stored the printer otherwise"
+# The chosen printer's port, asked on its own handle, at offset 768.
+stored=$(printf 'CUPS点字　両面\r\n' | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')
+slot=$(tail -c +769 "$d/設定/Varnel.ini" | head -c 16 | od -An -tx1 | tr -d ' \n')
+[ "$slot" = "$stored" ] || fail "settings file: the port at offset 768 is $slot, not $stored"
 
 # A queue that refuses jobs: the spooler does not take the document at its end.
 cupsfix_add_queue 'ESA721拒否' refused.bin

@@ -1,12 +1,18 @@
 #include "platform/posix/environment_posix.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <vector>
+
+#include "platform/file_io.h"
 
 namespace platform {
 
@@ -27,17 +33,39 @@ std::string UserConfigHome() {
   return ".";
 }
 
+namespace {
+
+// A settings file is one record of 1024 bytes: anything this large is not one.
+constexpr std::size_t kLargestSettingsFile = 64 * 1024;
+
+bool IsAbsent(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
+// Asked as the effective user, who makes the file (access() would ask as the real one).
+bool FolderTakesNewFiles(const std::string& folder) {
+  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+}  // namespace
+
 std::string ChooseSettingsPath(const std::string& executableDir, const std::string& configHome,
                                std::string_view fileName) {
   const std::string beside = executableDir + "/" + std::string(fileName);
-  struct stat st {};
-  if (::stat(beside.c_str(), &st) == 0 || ::access(executableDir.c_str(), W_OK) == 0) {
-    return beside;
-  }
+  if (OpensForReadingAndWriting(beside)) return beside;
+  if (IsAbsent(beside) && FolderTakesNewFiles(executableDir)) return beside;
+
   const std::filesystem::path dir = std::filesystem::path(configHome) / "varnel";
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
-  return (dir / std::string(fileName)).string();
+  const std::string own = (dir / std::string(fileName)).string();
+  // The first time, the user's file starts as a copy of the one beside the program.
+  std::vector<std::uint8_t> bytes;
+  if (ReadWholeFile(beside, kLargestSettingsFile, bytes) == ReadStatus::kOk) {
+    CreateFileAtomically(own, bytes);
+  }
+  return own;
 }
 
 std::string PosixEnvironment::SettingsFilePath(std::string_view fileName) {

@@ -18,8 +18,10 @@ class PosixEnvironment : public Environment {
 };
 
 // The rule itself, for any executable folder and configuration home: beside the
-// executable when `fileName` lies there or that folder can be written, else in
-// CONFIG_HOME/varnel/ (created when missing).
+// executable when the user may change the file there, or when there is none and the folder
+// takes new files (a portable program). Else CONFIG_HOME/varnel/ (made when missing),
+// whose file starts, when it is missing, as a copy of the one beside the executable; that
+// one is never written.
 std::string ChooseSettingsPath(const std::string& executableDir, const std::string& configHome,
                                std::string_view fileName);
 

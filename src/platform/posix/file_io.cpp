@@ -117,6 +117,13 @@ std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path,
   return bytes;
 }
 
+bool OpensForReadingAndWriting(const std::string& path) {
+  // Without waiting, as for reading; a pipe or a device is no file to keep settings in.
+  Fd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  struct stat st {};
+  return fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 namespace {
 
 mode_t NewFileMode() {

@@ -1,7 +1,9 @@
 #include "platform/win32/environment_win32.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "platform/win32/files_win32.h"
@@ -13,9 +15,13 @@ namespace platform {
 
 namespace {
 
-bool Exists(const std::string& path) {
+// A settings file is one record of 1024 bytes: anything this large is not one.
+constexpr std::size_t kLargestSettingsFile = 64 * 1024;
+
+bool IsAbsent(const std::string& path) {
   const std::optional<std::wstring> wide = win32::ApiPath(path);
-  return wide && GetFileAttributesW(wide->c_str()) != INVALID_FILE_ATTRIBUTES;
+  return wide && GetFileAttributesW(wide->c_str()) == INVALID_FILE_ATTRIBUTES &&
+         win32::IsMissingError(GetLastError());
 }
 
 std::string Join(const std::string& folder, std::string_view name) {
@@ -38,11 +44,19 @@ bool FolderTakesNewFiles(const std::string& folder) {
 std::string ChooseSettingsPath(const std::string& executableDir, const std::string& appData,
                                std::string_view fileName) {
   const std::string beside = Join(executableDir, fileName);
-  if (Exists(beside) || FolderTakesNewFiles(executableDir)) return beside;
+  if (OpensForReadingAndWriting(beside)) return beside;
+  if (IsAbsent(beside) && FolderTakesNewFiles(executableDir)) return beside;
+
   const std::string folder = Join(appData, "Varnel");
   std::error_code ec;
   std::filesystem::create_directories(PathFromUtf8(folder), ec);
-  return Join(folder, fileName);
+  const std::string own = Join(folder, fileName);
+  // The first time, the user's file starts as a copy of the one beside the program.
+  std::vector<std::uint8_t> bytes;
+  if (ReadWholeFile(beside, kLargestSettingsFile, bytes) == ReadStatus::kOk) {
+    CreateFileAtomically(own, bytes);
+  }
+  return own;
 }
 
 std::string UserAppDataFolder() {

@@ -18,9 +18,11 @@ class Win32Environment : public Environment {
 };
 
 // The rule itself, for any executable folder and application data folder: beside the
-// executable when `fileName` lies there or that folder takes new files, else in
-// APP_DATA\Varnel\ (created when missing). An installed program cannot write in Program
-// Files, so its settings go to the user's roaming application data.
+// executable when the user may change the file there, or when there is none and the folder
+// takes new files (a portable program). Else APP_DATA\Varnel\ (made when missing), whose
+// file starts, when it is missing, as a copy of the one beside the executable; that one is
+// never written. An installed program cannot write in Program Files, so its settings go to
+// the user's roaming application data.
 std::string ChooseSettingsPath(const std::string& executableDir, const std::string& appData,
                                std::string_view fileName);
 

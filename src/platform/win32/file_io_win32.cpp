@@ -85,6 +85,15 @@ bool OpensForWriting(const std::wstring& path) {
 
 }  // namespace
 
+bool OpensForReadingAndWriting(const std::string& path) {
+  const std::optional<std::wstring> wide = win32::ApiPath(path);
+  DWORD attributes = 0;
+  if (!wide || KindOf(*wide, attributes) != Kind::kRegular) return false;
+  FileHandle file(CreateFileW(wide->c_str(), GENERIC_READ | GENERIC_WRITE, win32::kShareAll,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.IsOpen() && GetFileType(file.get()) == FILE_TYPE_DISK;
+}
+
 bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   const std::optional<std::wstring> target = win32::ApiPath(path);
   if (!target) return false;

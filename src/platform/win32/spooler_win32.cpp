@@ -11,6 +11,10 @@
 // After windows.h.
 #include <winspool.h>
 
+#include <cwchar>
+#include <optional>
+#include <vector>
+
 #include "platform/win32/utf16_win32.h"
 
 namespace platform {
@@ -81,38 +85,105 @@ class Win32Job : public PrinterConnection {
   State state_ = State::kIdle;
 };
 
-constexpr DWORD kEnumFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+// The printers' names: the local printers and the connections to shared ones, at level 4,
+// which the spooler reads from the registry without asking any print server.
+constexpr DWORD kNameFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+
+// EnumPrinters at `level` into `buffer`; `count` entries. False with the system's reason in
+// `error`.
+bool Enumerate(DWORD flags, DWORD level, std::vector<BYTE>& buffer, DWORD& count,
+               std::string& error) {
+  buffer.clear();
+  DWORD needed = 0;
+  count = 0;
+  // A printer added between the two calls needs more room: ask again.
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (EnumPrintersW(flags, nullptr, level, buffer.empty() ? nullptr : buffer.data(),
+                      static_cast<DWORD>(buffer.size()), &needed, &count)) {
+      if (buffer.empty()) count = 0;
+      return true;
+    }
+    const DWORD reason = GetLastError();
+    if (reason != ERROR_INSUFFICIENT_BUFFER || attempt == 4) {
+      error = "プリンタを列挙できません: " + win32::SystemMessage(reason);
+      return false;
+    }
+    buffer.assign(needed, 0);
+  }
+  return false;
+}
+
+// A listed printer's name in UTF-8; nothing for a name that is not well-formed UTF-16,
+// which could not be reopened by its UTF-8 name.
+std::optional<std::string> ListedName(const wchar_t* name) {
+  if (name == nullptr) return std::nullopt;
+  std::optional<std::string> utf8 = win32::Utf8FromUtf16(name);
+  if (!utf8 || utf8->empty()) return std::nullopt;
+  return utf8;
+}
+
+// The port of one printer, asked on its own handle (for a connection, of its server alone);
+// empty when it cannot be asked.
+std::string PortOnItsHandle(const wchar_t* printerName) {
+  std::wstring name = printerName;
+  PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ACCESS_USE};
+  HANDLE printer = nullptr;
+  if (!OpenPrinterW(name.data(), &printer, &defaults)) return {};
+  std::string port;
+  DWORD needed = 0;
+  GetPrinterW(printer, 2, nullptr, 0, &needed);
+  std::vector<BYTE> buffer(needed);
+  if (needed > 0 && GetPrinterW(printer, 2, buffer.data(), needed, &needed)) {
+    const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+    if (info->pPortName != nullptr) port = win32::Utf8ForDisplay(info->pPortName);
+  }
+  ClosePrinter(printer);
+  return port;
+}
 
 }  // namespace
 
 bool Win32Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   printers.clear();
   lastError_.clear();
-  std::vector<BYTE> buffer;
-  DWORD needed = 0;
-  DWORD count = 0;
-  // A printer added between the two calls needs more room: ask again.
-  for (int attempt = 0; attempt < 5; ++attempt) {
-    if (EnumPrintersW(kEnumFlags, nullptr, 2, buffer.empty() ? nullptr : buffer.data(),
-                      static_cast<DWORD>(buffer.size()), &needed, &count)) {
-      break;
-    }
-    const DWORD error = GetLastError();
-    if (error != ERROR_INSUFFICIENT_BUFFER || attempt == 4) {
-      lastError_ = "プリンタを列挙できません: " + win32::SystemMessage(error);
-      return false;
-    }
-    buffer.assign(needed, 0);
+  std::vector<BYTE> names;
+  std::vector<BYTE> locals;
+  DWORD nameCount = 0;
+  DWORD localCount = 0;
+  if (!Enumerate(kNameFlags, 4, names, nameCount, lastError_) ||
+      !Enumerate(PRINTER_ENUM_LOCAL, 5, locals, localCount, lastError_)) {
+    return false;
   }
-  if (buffer.empty()) count = 0;
-  const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
-  for (DWORD i = 0; i < count; ++i) {
-    if (info[i].pPrinterName == nullptr) continue;
-    std::optional<std::string> name = win32::Utf8FromUtf16(info[i].pPrinterName);
-    if (!name || name->empty()) continue;
-    std::string port =
-        info[i].pPortName != nullptr ? win32::Utf8ForDisplay(info[i].pPortName) : std::string();
+  const auto* named = reinterpret_cast<const PRINTER_INFO_4W*>(names.data());
+  const auto* local = reinterpret_cast<const PRINTER_INFO_5W*>(locals.data());
+  for (DWORD i = 0; i < nameCount; ++i) {
+    std::optional<std::string> name = ListedName(named[i].pPrinterName);
+    if (!name) continue;
+    std::string port;
+    for (DWORD j = 0; j < localCount; ++j) {
+      if (local[j].pPrinterName != nullptr && local[j].pPortName != nullptr &&
+          std::wcscmp(local[j].pPrinterName, named[i].pPrinterName) == 0) {
+        port = win32::Utf8ForDisplay(local[j].pPortName);
+      }
+    }
     printers.push_back({std::move(*name), std::move(port)});
+  }
+  return true;
+}
+
+bool Win32Spooler::LookUpPort(std::string_view printerName, std::string& port) {
+  lastError_.clear();
+  std::vector<BYTE> names;
+  DWORD count = 0;
+  if (!Enumerate(kNameFlags, 4, names, count, lastError_)) return false;
+  const auto* named = reinterpret_cast<const PRINTER_INFO_4W*>(names.data());
+  for (DWORD i = 0; i < count; ++i) {
+    // Only a listed name is opened: opening any other could reach a server the user
+    // no longer uses.
+    if (ListedName(named[i].pPrinterName) == printerName) {
+      port = PortOnItsHandle(named[i].pPrinterName);
+      return true;
+    }
   }
   return true;
 }
