@@ -35,7 +35,7 @@ SettingsSnapshot::~SettingsSnapshot() {
 }
 
 std::string SettingsSnapshot::SettingsFilePath(std::string_view fileName) {
-  const std::string real = real_->SettingsFilePath(fileName);
+  const std::string real = real_->SettingsFileToRead(fileName);
   if (copy_.empty()) {
     copy_ = FreeName();
     // Without a copy the dialog would write the real file: it gets a path that cannot be

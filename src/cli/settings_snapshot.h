@@ -19,7 +19,7 @@ class SettingsSnapshot : public platform::Environment {
   SettingsSnapshot(const SettingsSnapshot&) = delete;
   SettingsSnapshot& operator=(const SettingsSnapshot&) = delete;
 
-  // A copy of the file the real environment names (none where that file cannot be read).
+  // A copy of the file the real environment reads (none where that file cannot be read).
   std::string SettingsFilePath(std::string_view fileName) override;
 
  private:

@@ -14,6 +14,11 @@ class Environment {
   // configuration folder, started from the file beside the executable; an explicit path
   // given at start overrides both.
   virtual std::string SettingsFilePath(std::string_view fileName) = 0;
+  // The file the settings would be read from, making nothing: where the user's own file is
+  // not made yet, the file beside the executable it would start from.
+  virtual std::string SettingsFileToRead(std::string_view fileName) {
+    return SettingsFilePath(fileName);
+  }
 };
 
 // The operating system's environment (PosixEnvironment, Win32Environment). `overridePath`:

@@ -70,6 +70,13 @@ TEST_F(CliSettingsLocationTest, ReadOnlyFileBesideTheProgramStartsTheUsersOwnFil
   ::chmod(dir_.File("bin").c_str(), 0555);
   const std::string own = dir_.File("home/varnel/Varnel.ini");
 
+  // A job written to a file reads the administrator's settings and makes no file.
+  ASSERT_EQ(Cli("print " + dir_.File("doc.BSE") + " --printer 仮想TEN-10 --output " +
+                dir_.File("home/job.bin")),
+            0)
+      << Slurp(dir_.File("err"));
+  EXPECT_EQ(Names(dir_.path() / "home"), (std::vector<std::string>{"job.bin"}));
+
   // The first start takes the administrator's settings over and saves the choice.
   ASSERT_EQ(PrintTo("仮想TEN-10"), 0) << Slurp(dir_.File("err"));
   const printers::SettingsRecord first = RecordOf(ReadBytes(own));

@@ -51,15 +51,16 @@ bool FolderTakesNewFiles(const std::string& folder) {
 }  // namespace
 
 std::string ChooseSettingsPath(const std::string& executableDir, const std::string& configHome,
-                               std::string_view fileName) {
+                               std::string_view fileName, bool startUserFile) {
   const std::string beside = executableDir + "/" + std::string(fileName);
   if (OpensForReadingAndWriting(beside)) return beside;
   if (IsAbsent(beside) && FolderTakesNewFiles(executableDir)) return beside;
 
   const std::filesystem::path dir = std::filesystem::path(configHome) / "varnel";
+  const std::string own = (dir / std::string(fileName)).string();
+  if (!startUserFile) return IsAbsent(own) && !IsAbsent(beside) ? beside : own;
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
-  const std::string own = (dir / std::string(fileName)).string();
   // The first time, the user's file starts as a copy of the one beside the program.
   std::vector<std::uint8_t> bytes;
   if (ReadWholeFile(beside, kLargestSettingsFile, bytes) == ReadStatus::kOk) {
@@ -70,7 +71,12 @@ std::string ChooseSettingsPath(const std::string& executableDir, const std::stri
 
 std::string PosixEnvironment::SettingsFilePath(std::string_view fileName) {
   if (!override_.empty()) return override_;
-  return ChooseSettingsPath(ExecutableDir(), UserConfigHome(), fileName);
+  return ChooseSettingsPath(ExecutableDir(), UserConfigHome(), fileName, true);
+}
+
+std::string PosixEnvironment::SettingsFileToRead(std::string_view fileName) {
+  if (!override_.empty()) return override_;
+  return ChooseSettingsPath(ExecutableDir(), UserConfigHome(), fileName, false);
 }
 
 std::unique_ptr<Environment> MakeSystemEnvironment(std::string overridePath) {

@@ -42,15 +42,16 @@ bool FolderTakesNewFiles(const std::string& folder) {
 }
 
 std::string ChooseSettingsPath(const std::string& executableDir, const std::string& appData,
-                               std::string_view fileName) {
+                               std::string_view fileName, bool startUserFile) {
   const std::string beside = Join(executableDir, fileName);
   if (OpensForReadingAndWriting(beside)) return beside;
   if (IsAbsent(beside) && FolderTakesNewFiles(executableDir)) return beside;
 
   const std::string folder = Join(appData, "Varnel");
+  const std::string own = Join(folder, fileName);
+  if (!startUserFile) return IsAbsent(own) && !IsAbsent(beside) ? beside : own;
   std::error_code ec;
   std::filesystem::create_directories(PathFromUtf8(folder), ec);
-  const std::string own = Join(folder, fileName);
   // The first time, the user's file starts as a copy of the one beside the program.
   std::vector<std::uint8_t> bytes;
   if (ReadWholeFile(beside, kLargestSettingsFile, bytes) == ReadStatus::kOk) {
@@ -90,7 +91,12 @@ std::string ExecutableDir() {
 
 std::string Win32Environment::SettingsFilePath(std::string_view fileName) {
   if (!override_.empty()) return override_;
-  return ChooseSettingsPath(ExecutableDir(), UserAppDataFolder(), fileName);
+  return ChooseSettingsPath(ExecutableDir(), UserAppDataFolder(), fileName, true);
+}
+
+std::string Win32Environment::SettingsFileToRead(std::string_view fileName) {
+  if (!override_.empty()) return override_;
+  return ChooseSettingsPath(ExecutableDir(), UserAppDataFolder(), fileName, false);
 }
 
 std::unique_ptr<Environment> MakeSystemEnvironment(std::string overridePath) {

@@ -12,6 +12,7 @@ class Win32Environment : public Environment {
   // `overridePath`: the path given on the command line, or empty.
   explicit Win32Environment(std::string overridePath = {}) : override_(std::move(overridePath)) {}
   std::string SettingsFilePath(std::string_view fileName) override;
+  std::string SettingsFileToRead(std::string_view fileName) override;
 
  private:
   std::string override_;
@@ -23,8 +24,10 @@ class Win32Environment : public Environment {
 // file starts, when it is missing, as a copy of the one beside the executable; that one is
 // never written. An installed program cannot write in Program Files, so its settings go to
 // the user's roaming application data.
+// `startUserFile` false: nothing is made, and where the user's file is not made yet the file
+// beside the executable is named, to be read instead.
 std::string ChooseSettingsPath(const std::string& executableDir, const std::string& appData,
-                               std::string_view fileName);
+                               std::string_view fileName, bool startUserFile = true);
 
 // True when a new file can be made in `folder` (asked by making one, which is removed at
 // once: the folder's permissions are an access list that only the system can evaluate).
