@@ -53,7 +53,7 @@ TEST_F(CliOutputTest, ReplacesTheFileALinkNamesKeepingItsModeAndRefusesAFolder) 
   if (!CliOnWindows()) {
     const mode_t umask = ::umask(0);
     ::umask(umask);
-    struct stat st {};
+    struct stat st = {};
     ::stat(Job("expected.bin").c_str(), &st);
     EXPECT_EQ(st.st_mode & 07777, 0666 & ~umask);
 

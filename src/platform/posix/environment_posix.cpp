@@ -30,7 +30,7 @@ std::string UserConfigHome() {
 std::string ChooseSettingsPath(const std::string& executableDir, const std::string& configHome,
                                std::string_view fileName) {
   const std::string beside = executableDir + "/" + std::string(fileName);
-  struct stat st {};
+  struct stat st = {};
   if (::stat(beside.c_str(), &st) == 0 || ::access(executableDir.c_str(), W_OK) == 0) {
     return beside;
   }
