@@ -1,5 +1,5 @@
-# Set-up on a fresh Debian 12 machine: `make run` starts Varnel, `make test` runs the suite.
-# Both install the missing Debian packages first.
+# Set-up on a fresh Debian 12 or Debian 13 machine: `make run` starts Varnel, `make test` runs
+# the suite. Both install the missing Debian packages first.
 
 JOBS ?= $(shell nproc)
 TEST_DIR ?= build
