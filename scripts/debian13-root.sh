@@ -13,7 +13,10 @@
 # /root so that the tests that run as an unprivileged user can read it. The mirror is the
 # one apt uses on this machine (its first deb.*/debian URI); VARNEL_MIRROR chooses another.
 # /proc, /sys and /dev are bound into the root for the run and unbound at the end,
-# whatever happens.
+# whatever happens. The packages are installed first (scripts/install-deps.sh, with the
+# network); the command then runs in a network namespace of its own with only a loopback
+# interface, so that its X displays, whose abstract sockets are per namespace, never meet
+# those of tests running on the machine itself at the same time.
 set -euo pipefail
 
 if [ $# -lt 3 ]; then
@@ -104,7 +107,12 @@ in_root rm -rf /srv/varnel
 in_root git -c safe.directory='*' clone -q --branch "$branch" "$origin" /srv/varnel
 in_root git -C /srv/varnel log -1 --format='cloned %h %s'
 
+in_root sh -c "cd /srv/varnel && ./scripts/install-deps.sh"
+
 status=0
-in_root sh -c "cd /srv/varnel && $command" || status=$?
+unshare --net -- sh -c 'ip link set lo up && exec "$@"' sh \
+  chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
+  PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+  sh -c "cd /srv/varnel && $command" || status=$?
 echo "$0: '$command' ended with status $status"
 exit "$status"
