@@ -51,7 +51,7 @@ struct Run {
 // complete. False when it never does, or holds something else.
 bool WaitPrinted(const std::string& path, const std::vector<char>& bytes) {
   const auto end = Clock::now() + std::chrono::seconds(30);
-  struct stat st {};
+  struct stat st = {};
   while (::stat(path.c_str(), &st) != 0) {
     if (Clock::now() > end) return false;
     std::this_thread::sleep_for(std::chrono::microseconds(200));
@@ -106,8 +106,11 @@ double Median(std::vector<double> v) {
   return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
+// One of the times of a run.
+using RunTime = double Run::*;
+
 void Report(const char* what, const std::vector<Run>& perByte, const std::vector<Run>& lp,
-            double Run::*field) {
+            RunTime field) {
   std::vector<double> a, b;
   for (const Run& r : perByte) a.push_back(r.*field);
   for (const Run& r : lp) b.push_back(r.*field);

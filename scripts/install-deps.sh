@@ -1,6 +1,23 @@
 #!/bin/sh
-# Installs the Debian 12 packages Varnel needs to build, test and run, when any is missing.
+# Installs the Debian packages Varnel needs to build, test and run, when any is missing.
+# Debian 12 (bookworm) and Debian 13 (trixie); the few names that differ are chosen by the
+# release in /etc/os-release.
 set -e
+
+release=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
+case "$release" in
+  bookworm)
+    # clang 14's runtime libraries (libFuzzer and the sanitizers of the fuzz build).
+    RELEASE_PACKAGES="libclang-rt-14-dev"
+    ;;
+  trixie)
+    RELEASE_PACKAGES="libclang-rt-dev"
+    ;;
+  *)
+    echo "install-deps: release '${release:-unknown}' not known; using Debian 13's package names" >&2
+    RELEASE_PACKAGES="libclang-rt-dev"
+    ;;
+esac
 
 PACKAGES="
   cmake ninja-build g++ pkg-config make clang-format
@@ -9,10 +26,10 @@ PACKAGES="
   libcli11-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang $RELEASE_PACKAGES
   xvfb xauth x11-utils xdotool xclip imagemagick
   dbus dbus-x11 at-spi2-core python3-pyatspi
-  dpkg-dev debhelper fakeroot lintian
+  dpkg-dev debhelper fakeroot lintian build-essential
   locales
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 nsis python3
 "
@@ -37,9 +54,15 @@ fi
 # That package also brings cups-filters (with MIME types, conversions and drivers of its
 # own that would take part in the tests' conversions), Ghostscript and Poppler, so unless
 # it is installed the two programs are taken out of its package file, at the version of
-# the installed libcups2, into a folder of their own that the tests know.
+# the installed cups-daemon (built from the same source as `cups`, so the versions match on
+# every release, where the library's package name and version need not), into a folder of
+# their own that the tests know.
 CUPS_TOOLS=/usr/local/lib/varnel-tests/cups
-version=$(dpkg-query -W -f='${Version}' libcups2 2>/dev/null)
+version=$(dpkg-query -W -f='${Version}' cups-daemon 2>/dev/null)
+if [ -z "$version" ]; then
+  echo "install-deps: cups-daemon is not installed" >&2
+  exit 1
+fi
 if ! dpkg-query -W -f='${Status}' cups 2>/dev/null | grep -q 'install ok installed' &&
    [ "$(cat "$CUPS_TOOLS/version" 2>/dev/null)" != "$version" ]; then
   echo "Taking cupsfilter and cups-driverd from the package cups $version"

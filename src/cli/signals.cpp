@@ -25,10 +25,10 @@ void OnSignal(int signal) {
 
 void RemovePendingFilesOnSignals() {
   for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-    struct sigaction old {};
+    struct sigaction old = {};
     // A signal the caller chose to ignore (nohup, a background job) stays ignored.
     if (::sigaction(signal, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) continue;
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     ::sigaction(signal, &action, nullptr);

@@ -35,7 +35,7 @@ void Report(std::string_view prefix, std::string_view message) {
 }
 
 void AwaitStatusRead() {
-  struct stat st {};
+  struct stat st = {};
   if (::fstat(STDERR_FILENO, &st) != 0 || !S_ISFIFO(st.st_mode)) return;
   for (int i = 0; i < 200; ++i) {
     int unread = 0;

@@ -38,7 +38,7 @@ volatile std::sig_atomic_t g_stop = 0;
 extern "C" void OnTerminate(int) { g_stop = 1; }
 
 void InstallSignals() {
-  struct sigaction action {};
+  struct sigaction action = {};
   action.sa_handler = OnTerminate;
   sigemptyset(&action.sa_mask);
   action.sa_flags = 0;  // no restart: a write blocked on a stalled device returns

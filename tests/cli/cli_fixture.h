@@ -68,7 +68,7 @@ class CliTest : public ::testing::Test {
   // Runs varnel-cli with `args` and the test's settings file. `shell` comes before the
   // command in the shell line: limits or traps for the program to inherit.
   CliRun Cli(const std::vector<std::string>& args, const std::string& shell = "") {
-    std::string cmd = shell + Quote(CliProgram());
+    std::string cmd = shell + Quote(Program());
     for (const auto& a : args) cmd += " " + Quote(a);
     cmd += " --settings " + Quote(dir_.File("Varnel.ini"));
     cmd += " >" + Quote(dir_.File("out")) + " 2>" + Quote(dir_.File("err"));
@@ -78,7 +78,7 @@ class CliTest : public ::testing::Test {
   }
   // Starts varnel-cli without waiting for it; its output and messages are dropped.
   pid_t Start(const std::vector<std::string>& args) {
-    const std::string program = CliProgram();
+    const std::string program = Program();
     std::vector<std::string> all = {program};
     all.insert(all.end(), args.begin(), args.end());
     all.insert(all.end(), {"--settings", dir_.File("Varnel.ini")});
@@ -97,11 +97,19 @@ class CliTest : public ::testing::Test {
   std::string Sample(const std::string& name) {
     return std::string(VARNEL_SOURCE_DIR) + "/samples/" + name;
   }
+  // From now on the test runs a copy of the program in its folder, where another user can
+  // reach it whatever the modes of the build folder's parents (a clone under /root).
+  void RunCopyOfProgram() {
+    copy_ = dir_.File("varnel-cli");
+    std::filesystem::copy_file(CliProgram(), copy_);
+  }
+  std::string Program() const { return copy_.empty() ? CliProgram() : copy_; }
   std::string Spool() {
     std::filesystem::create_directories(dir_.path() / "spool");
     return "dir:" + dir_.File("spool");
   }
   TempDir dir_;
+  std::string copy_;
 };
 
 }  // namespace test

@@ -72,6 +72,7 @@ TEST_F(CliTest, PrintersSaysWhyTheVirtualEmbossersFolderCannotBeMade) {
   if (CliOnWindows()) GTEST_SKIP() << "another user's permissions are POSIX's";
   const std::optional<UnprivilegedUser> user = TestUser();
   if (!user) GTEST_SKIP() << "no user but root to test file permissions with";
+  RunCopyOfProgram();  // which the user can run whatever the build folder's place
   std::filesystem::create_directory(dir_.path() / "locked");
   GiveTo(*user, dir_.path());
   ::chmod(dir_.File("locked").c_str(), 0555);

@@ -100,7 +100,6 @@ FileDevice Yes
 User lp
 Group lp
 SystemGroup root
-PeerCred on
 CONF
   # No authentication; a failed backend aborts its job instead of holding it; every
   # change reaches the disk at once.
@@ -135,6 +134,17 @@ MaxJobs 0
   </Limit>
 </Policy>
 CONF
+  # Peer credentials of any user on the socket. CUPS 2.4.2 (Debian 12) has the directive;
+  # CUPS 2.4.10 (Debian 13) knows no such line and refuses a cups-files.conf that has
+  # one. It is written where the scheduler knows it.
+  local files=$base/etc/cups-files.conf
+  { cat "$files"; echo "PeerCred on"; } > "$files.peercred"
+  if ${CUPSFIX_CUPSD:-/usr/sbin/cupsd} -t -c "$base"/etc/cupsd.conf -s "$files.peercred" 2>&1 |
+       grep -q 'Unknown directive PeerCred'; then
+    rm -f "$files.peercred"
+  else
+    mv -f "$files.peercred" "$files"
+  fi
 }
 
 # cupsfix_add_queue NAME OUTFILE [more lpadmin args]: a raw queue on the capture backend;

@@ -39,6 +39,15 @@ for _ in range(50):
 if app is None:
     sys.exit("program not found on the accessibility bus")
 
+
+def role_name(a):
+    # A push button's role is named "push button" by the accessibility bus of Debian 12 and
+    # "button" by Debian 13's: the dump says "push button" on both.
+    if a.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+        return "push button"
+    return a.getRoleName()
+
+
 S = pyatspi
 for a in walk(app):
     s = a.getState()
@@ -56,5 +65,5 @@ for a in walk(app):
             text = t.getText(0, t.characterCount)
         except NotImplementedError:
             pass
-    print("|".join([a.getRoleName(), a.name or ""] + [str(int(f)) for f in flags] +
+    print("|".join([role_name(a), a.name or ""] + [str(int(f)) for f in flags] +
                    [extents, text]))

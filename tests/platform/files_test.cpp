@@ -103,7 +103,7 @@ TEST(ReplaceFileTest, ReplacesWholeKeepsModeAndLeavesNoTemporaryFile) {
   ::chmod(path.c_str(), 0640);
   ASSERT_TRUE(platform::ReplaceFileAtomically(path, std::vector<std::uint8_t>(1024, 'b')));
   EXPECT_EQ(ReadBytes(path), std::vector<std::uint8_t>(1024, 'b'));
-  struct stat st {};
+  struct stat st = {};
   ::stat(path.c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);

@@ -232,7 +232,7 @@ TEST_F(SettingsPermissionTest, ReadOnlyFileIsNeverRewritten) {
     host().Click(res::kIdcClose);
   }
   EXPECT_EQ(ReadBytes(settingsPath_), stored_);
-  struct stat st {};
+  struct stat st = {};
   ::stat(settingsPath_.c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0444u);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);

@@ -52,16 +52,23 @@ void AppendAscii(HANDLE file, const char* text) {
 
 }  // namespace
 
-extern "C" __declspec(dllexport) HRESULT WINAPI
-    UiaHostProviderFromHwnd(HWND window, IUnknown** provider) {
+// The two functions the library exports, declared apart from their definitions: a definition
+// with the export and the calling convention in front is too long for one line.
+extern "C" {
+__declspec(dllexport) HRESULT WINAPI UiaHostProviderFromHwnd(HWND, IUnknown**);
+__declspec(dllexport) HRESULT WINAPI UiaRaiseNotificationEvent(IUnknown*, int, int, BSTR, BSTR);
+}
+
+extern "C" {
+
+HRESULT WINAPI UiaHostProviderFromHwnd(HWND window, IUnknown** provider) {
   if (provider == nullptr) return E_INVALIDARG;
   *provider = window != nullptr ? new Provider(window) : nullptr;
   return window != nullptr ? S_OK : E_INVALIDARG;
 }
 
-extern "C" __declspec(dllexport) HRESULT WINAPI
-    UiaRaiseNotificationEvent(IUnknown* provider, int kind, int processing, BSTR display,
-                              BSTR activity) {
+HRESULT WINAPI UiaRaiseNotificationEvent(IUnknown* provider, int kind, int processing, BSTR display,
+                                         BSTR activity) {
   wchar_t path[MAX_PATH];
   if (GetEnvironmentVariableW(L"VARNEL_UIA_PROBE_LOG", path, MAX_PATH) == 0) return S_OK;
   HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -83,3 +90,5 @@ extern "C" __declspec(dllexport) HRESULT WINAPI
   CloseHandle(file);
   return S_OK;
 }
+
+}  // extern "C"

@@ -97,7 +97,7 @@ bool Rename(const std::string& from, const std::string& to) {
 void Remove(const char* path) noexcept { ::unlink(path); }
 
 FileState Inspect(const std::string& path) {
-  struct stat st {};
+  struct stat st = {};
   if (::stat(path.c_str(), &st) != 0) {
     if (errno == ENOENT) return {FileState::Kind::kMissing, 0, {}};
     return {FileState::Kind::kUnknown, 0, std::error_code(errno, std::generic_category())};

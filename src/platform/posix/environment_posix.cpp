@@ -39,7 +39,7 @@ namespace {
 constexpr std::size_t kLargestSettingsFile = 64 * 1024;
 
 bool IsAbsent(const std::string& path) {
-  struct stat st {};
+  struct stat st = {};
   return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
 

@@ -38,7 +38,7 @@ class Fd {
 // cost a buffer of `count` bytes.
 bool ReadUpTo(int fd, std::size_t count, std::vector<std::uint8_t>& out) {
   out.clear();
-  struct stat st {};
+  struct stat st = {};
   std::size_t size = count;
   if (::fstat(fd, &st) == 0 && st.st_size >= 0 && static_cast<std::size_t>(st.st_size) < count) {
     size = static_cast<std::size_t>(st.st_size) + 1;
@@ -74,7 +74,7 @@ bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
 }
 
 bool IsRegularOrMissing(const std::string& path) {
-  struct stat st {};
+  struct stat st = {};
   if (::stat(path.c_str(), &st) != 0) return errno == ENOENT;
   return S_ISREG(st.st_mode);
 }
@@ -84,7 +84,7 @@ bool IsRegularOrMissing(const std::string& path) {
 int OpenRegularFile(const std::string& path) {
   Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) return -1;
-  struct stat st {};
+  struct stat st = {};
   if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
   const int flags = ::fcntl(fd.get(), F_GETFL);
   if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return -1;
@@ -120,7 +120,7 @@ std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path,
 bool OpensForReadingAndWriting(const std::string& path) {
   // Without waiting, as for reading; a pipe or a device is no file to keep settings in.
   Fd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-  struct stat st {};
+  struct stat st = {};
   return fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
@@ -165,7 +165,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8
   const std::string target = WritableTarget(path);
   if (target.empty()) return false;
 
-  struct stat old {};
+  struct stat old = {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
   // The rename needs only the folder's permission; the file's own must be asked here.
   // Opening without truncation changes nothing.
@@ -197,7 +197,7 @@ std::filesystem::path PathFromUtf8(std::string_view utf8) {
 std::string Utf8FromPath(const std::filesystem::path& path) { return path.string(); }
 
 bool CreateFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  struct stat st {};
+  struct stat st = {};
   if (::lstat(path.c_str(), &st) == 0 || errno != ENOENT) return false;
   std::string temp;
   if (WriteTemporaryBeside(path, bytes, NewFileMode(), temp) != TempResult::kWritten) return false;

@@ -82,6 +82,10 @@ bool WxDialogHost::RefusedByFocusedEdit(const wxKeyEvent& event) const {
     return false;
   }
   const wxChar ch = event.GetUnicodeKey();
+  // A key that types a character beyond Latin-1 (a full-width digit) comes from wxGTK 3.2.8
+  // (Debian 13) with neither key code nor character, and GTK's input method inserts the
+  // character afterwards. No ASCII digit is typed that way.
+  if (ch == WXK_NONE && event.GetKeyCode() == WXK_NONE) return true;
   if (ch == WXK_NONE || ch < 0x20 || ch == 0x7F) return false;  // not a character
   return ch < '0' || ch > '9';
 }
