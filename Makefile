@@ -1,5 +1,7 @@
 # Set-up on a fresh Debian 12 or Debian 13 machine: `make run` starts Varnel, `make test` runs
-# the suite. Both install the missing Debian packages first.
+# the suite. Each target first installs the Debian packages it needs that are missing
+# (scripts/install-deps.sh GROUP): `make run` only what building and running the programs
+# needs, `make test` everything.
 
 JOBS ?= $(shell nproc)
 TEST_DIR ?= build
@@ -15,15 +17,18 @@ PREFIX ?= /usr/local
 
 all: build
 
+# Every package any target needs.
 deps:
-	./scripts/install-deps.sh
+	./scripts/install-deps.sh all
 
 # The test build: warnings as errors, AddressSanitizer and UndefinedBehaviorSanitizer.
 # (Release and package builds keep the warnings but do not fail on them: cmake/warnings.cmake.)
 $(TEST_DIR)/build.ninja:
+	./scripts/install-deps.sh test
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNEL_SANITIZE=ON
 
-build: deps $(TEST_DIR)/build.ninja
+build: $(TEST_DIR)/build.ninja
+	./scripts/install-deps.sh test
 	cmake --build $(TEST_DIR) -j $(JOBS)
 
 test: format-check build
@@ -32,27 +37,31 @@ test: format-check build
 	$(MAKE) fuzz
 
 # The fuzz targets under libFuzzer (clang), each for FUZZ_SECONDS.
-fuzz: deps
+fuzz:
+	./scripts/install-deps.sh fuzz
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DVARNEL_LIBFUZZER=ON \
 	  -DVARNEL_GUI=OFF -DVARNEL_TESTS=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 	./scripts/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-run: deps
+run:
+	./scripts/install-deps.sh run
 	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF
 	cmake --build $(RUN_DIR) -j $(JOBS)
 	./scripts/run.sh $(RUN_DIR)
 
 # The programs, the CUPS filter, types and printer descriptions, the desktop entry and the
 # man pages, under PREFIX (and DESTDIR). The filter and the types go to CUPS's own folders.
-install: deps
+install:
+	./scripts/install-deps.sh run
 	cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF
 	cmake --build $(RUN_DIR) -j $(JOBS)
 	DESTDIR=$(DESTDIR) cmake --install $(RUN_DIR) --prefix $(PREFIX)
 
 # The Debian package, into dist/, checked by lintian.
-deb: deps
+deb:
+	./scripts/install-deps.sh deb
 	./packaging/make-deb.sh $(JOBS)
 
 # Windows, cross-compiled with mingw-w64 into $(WINDOWS_DIR): varnel-cli.exe (and varnel.exe),
@@ -63,23 +72,27 @@ VERSION := $(shell sed -n 's/^project(varnel VERSION \([0-9.]*\) .*)$$/\1/p' CMa
 WINDOWS_CONFIGURE = cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DVARNEL_WERROR=ON -DVARNEL_LINUX_BUILD=$(abspath $(TEST_DIR))
 
-windows: deps
+windows:
+	./scripts/install-deps.sh windows
 	$(WINDOWS_CONFIGURE)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows_programs
 
-windows-installer: deps
+windows-installer:
+	./scripts/install-deps.sh windows
 	$(WINDOWS_CONFIGURE)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows_installer
 	mkdir -p dist
 	cp $(WINDOWS_DIR)/Varnel-Setup-$(VERSION).exe dist/
 
 # The Windows build's tests (label windows), after the Linux test build they compare with.
-windows-test: deps
+windows-test:
+	./scripts/install-deps.sh test
 	$(WINDOWS_CONFIGURE)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	cd $(WINDOWS_DIR) && ctest --output-on-failure --timeout 600 -L windows
 
-bench: deps
+bench:
+	./scripts/install-deps.sh bench
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF \
 	  -DVARNEL_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS)
@@ -89,7 +102,8 @@ format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 # Fails when a source file differs from the project's .clang-format.
-format-check: deps
+format-check:
+	./scripts/install-deps.sh format
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
 clean:

@@ -1,5 +1,19 @@
 #!/bin/sh
-# Installs the Debian packages Varnel needs to build, test and run, when any is missing.
+# Installs the Debian packages a make target needs, when any is missing.
+#
+#   scripts/install-deps.sh [GROUP...]      (default: all)
+#
+# Groups:
+#   run      building and running the programs: make run, make install
+#   format   the format check
+#   deb      the Debian package and its lintian check: make deb
+#   bench    the benchmarks: make bench
+#   fuzz     the fuzz targets under libFuzzer: make fuzz
+#   windows  the Windows programs and installer: make windows, make windows-installer
+#   test     everything: the test suite, the Windows tests under Wine, the fuzz run and
+#            the filter tests' cupsfilter and cups-driverd (see the end)
+#   all      the same as test
+#
 # Debian 12 (bookworm) and Debian 13 (trixie); the few names that differ are chosen by the
 # release in /etc/os-release.
 set -e
@@ -8,34 +22,68 @@ release=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
 case "$release" in
   bookworm)
     # clang 14's runtime libraries (libFuzzer and the sanitizers of the fuzz build).
-    RELEASE_PACKAGES="libclang-rt-14-dev"
+    CLANG_RT="libclang-rt-14-dev"
     ;;
   trixie)
-    RELEASE_PACKAGES="libclang-rt-dev"
+    CLANG_RT="libclang-rt-dev"
     ;;
   *)
     echo "install-deps: release '${release:-unknown}' not known; using Debian 13's package names" >&2
-    RELEASE_PACKAGES="libclang-rt-dev"
+    CLANG_RT="libclang-rt-dev"
     ;;
 esac
 
-PACKAGES="
-  cmake ninja-build g++ pkg-config make clang-format
+BUILD="cmake ninja-build g++ pkg-config make"
+# The Release build: the dialog (wxWidgets on GTK), the CUPS spooler and filter, the printer
+# descriptions (ppdc), the command line (CLI11). The font draws the dialog's Japanese; lpstat
+# tells scripts/run.sh whether a CUPS server answers.
+RUN="$BUILD
   libwxgtk3.2-dev libgtk-3-dev
-  libcups2-dev cups-daemon cups-client cups-ppdc
+  libcups2-dev cups-ppdc cups-client
   libcli11-dev
-  fonts-ipafont-gothic
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang $RELEASE_PACKAGES
+  fonts-ipafont-gothic"
+FORMAT="clang-format"
+# dpkg-buildpackage requires build-essential besides the package's build dependencies.
+DEB="$RUN dpkg-dev debhelper fakeroot lintian build-essential"
+BENCH="$RUN libbenchmark-dev python3"
+# The fuzz build has no dialog and no tests, but the CUPS filter and its printer descriptions.
+FUZZ="$BUILD clang $CLANG_RT libcups2-dev cups-ppdc libcli11-dev"
+# The cross compiler and windres, GoogleTest's sources (the Windows build compiles them),
+# CLI11's headers, Python for the icon, NSIS for the installer.
+WINDOWS="$BUILD
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  libcli11-dev libgtest-dev libgmock-dev python3 nsis"
+# The suite: unit and dialog tests, a private scheduler, real windows on a private X
+# display with the accessibility tree, the Windows tests under Wine in a Japanese locale.
+TEST="$RUN $FORMAT $DEB $BENCH $FUZZ $WINDOWS
+  libgtest-dev libgmock-dev
+  cups-daemon cups-client
   xvfb xauth x11-utils xdotool xclip imagemagick
   dbus dbus-x11 at-spi2-core python3-pyatspi
-  dpkg-dev debhelper fakeroot lintian build-essential
   locales
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 nsis python3
-"
+  wine64 python3"
+
+PACKAGES=""
+cups_tools=no
+[ $# -gt 0 ] || set -- all
+for group in "$@"; do
+  case "$group" in
+    run) PACKAGES="$PACKAGES $RUN" ;;
+    format) PACKAGES="$PACKAGES $FORMAT" ;;
+    deb) PACKAGES="$PACKAGES $DEB" ;;
+    bench) PACKAGES="$PACKAGES $BENCH" ;;
+    fuzz) PACKAGES="$PACKAGES $FUZZ" ;;
+    windows) PACKAGES="$PACKAGES $WINDOWS" ;;
+    test | all) PACKAGES="$PACKAGES $TEST"; cups_tools=yes ;;
+    *)
+      echo "install-deps: unknown group '$group' (run format deb bench fuzz windows test all)" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=""
-for p in $PACKAGES; do
+for p in $(printf '%s\n' $PACKAGES | sort -u); do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing="$missing $p"
   fi
@@ -49,6 +97,8 @@ if [ -n "$missing" ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
 fi
+
+[ "$cups_tools" = yes ] || exit 0
 
 # The filter tests run cupsfilter and cups-driverd, two programs of the package `cups`.
 # That package also brings cups-filters (with MIME types, conversions and drivers of its
