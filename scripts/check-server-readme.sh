@@ -154,7 +154,7 @@ compare() {  # compare JOB-ID VARNEL-CLI-ARGS...
 }
 job_id() { sed -n 's/^request id is [^ ]*-\([0-9]*\) .*/\1/p'; }
 
-echo "host name: \$(hostname); varnel \$(dpkg-query -W -f='\${Version}' varnel), cups \$(dpkg-query -W -f='\${Version}' cups)"
+echo "host name: \$(uname -n); varnel \$(dpkg-query -W -f='\${Version}' varnel), cups \$(dpkg-query -W -f='\${Version}' cups)"
 say $(q "$line_restart")
 echo "  (no systemd in the root: the script starts cupsd -f instead)"
 mkdir -p /run/cups
@@ -194,6 +194,7 @@ compare "\$(echo "\$out" | job_id)" $cli_lp
 
 say $(q "$line_share")
 $line_share
+sleep 1  # the scheduler reloads its configuration once it is idle
 ready
 
 say $(q "$line_lp_remote")
