@@ -20,7 +20,7 @@
 #     own (port 631 to itself) whose host name is printserver;
 #   - `lpinfo -m | grep Varnel` lists the six models;
 #   - the README's lpadmin line makes the queue TEN100 on parallel:/dev/lp0;
-#   - the README's lp lines (the local one, then, after its `sudo cupsctl
+#   - the README's lp lines, in the clone (the local one, then, after its `sudo cupsctl
 #     --share-printers`, the one "from another machine" to printserver:631) each bring to
 #     the device the bytes `varnel-cli print --output` writes for the same file and choices.
 # The device: after lpadmin has accepted parallel:/dev/lp0 (so the real backend of the
@@ -75,12 +75,12 @@ case "$line_install" in "sudo apt install ./dist/varnel_"*"_amd64.deb") ;;
   *) fail "line 2: $line_install" ;; esac
 [ "$line_lpadmin" = "sudo lpadmin -p TEN100 -E -v parallel:/dev/lp0 -m lsb/usr/varnel/vnten100.ppd -o printer-is-shared=true" ] ||
   fail "line 3: $line_lpadmin"
-[ "$line_lp" = "lp -d TEN100 file.BES -o page-ranges=2-5 -o VarnelSides=double" ] ||
+[ "$line_lp" = "lp -d TEN100 samples/sample.BES -o page-ranges=2-4 -o VarnelSides=double" ] ||
   fail "line 4: $line_lp"
-case "$line_lp_remote" in "lp -h printserver:631 -d TEN100 -n 2 drawing.EDL "*"# from another machine") ;;
+case "$line_lp_remote" in "lp -h printserver:631 -d TEN100 -n 2 samples/drawing.EDL "*"# from another machine") ;;
   *) fail "line 5: $line_lp_remote" ;; esac
-cli_lp="print file.BES --printer TEN100 --from 2 --to 5 --sides double"
-cli_lp_remote="print drawing.EDL --printer TEN100 --copies 2"
+cli_lp="print samples/sample.BES --printer TEN100 --from 2 --to 4 --sides double"
+cli_lp_remote="print samples/drawing.EDL --printer TEN100 --copies 2"
 
 # ---- the package, built on the release ----
 echo "== $release: building the package in $work/build-root"
@@ -146,7 +146,10 @@ compare() {  # compare JOB-ID VARNEL-CLI-ARGS...
   id=\$1; shift
   for _ in \$(seq 600); do [ -f /var/spool/varnel-device/job-\$id ] && break; sleep 0.1; done
   [ -f /var/spool/varnel-device/job-\$id ] || { lpstat -l -o || true; fail "job \$id reached no device"; }
-  varnel-cli "\$@" --output \$check/expected-\$id --settings \$check/cli-Varnel.ini >/dev/null
+  for _ in \$(seq 100); do lpstat -W completed -o TEN100 | grep -q "^TEN100-\$id " && break; sleep 0.1; done
+  lpstat -W completed -o TEN100 | grep -q "^TEN100-\$id " || { lpstat -l -o || true; fail "job \$id did not complete"; }
+  varnel-cli "\$@" --output \$check/expected-\$id --settings \$check/cli-Varnel.ini >/dev/null ||
+    fail "varnel-cli \$* refused"
   echo "  device \$(cat /var/spool/varnel-device/job-\$id.uri): \$(wc -c < /var/spool/varnel-device/job-\$id) bytes, sha256 \$(sha256sum < /var/spool/varnel-device/job-\$id | cut -c1-16)"
   echo "  varnel-cli \$* --output: \$(wc -c < \$check/expected-\$id) bytes, sha256 \$(sha256sum < \$check/expected-\$id | cut -c1-16)"
   cmp /var/spool/varnel-device/job-\$id \$check/expected-\$id || fail "job \$id: the device got other bytes than varnel-cli wrote"
@@ -180,10 +183,6 @@ lpstat -v TEN100
 # The device (see the script's head): the real backend has let lpadmin make the queue.
 mv /usr/lib/cups/backend/parallel \$check/parallel.package
 install -m 0700 \$check/parallel /usr/lib/cups/backend/parallel
-
-mkdir -p \$check/work && cd \$check/work
-cp /srv/varnel/samples/sample.BES file.BES
-cp /srv/varnel/samples/drawing.EDL drawing.EDL
 
 say $(q "$line_lp")
 out=\$(
