@@ -27,7 +27,10 @@
 # so that its X displays, whose abstract sockets are per namespace, never meet those of
 # tests running on the machine itself at the same time, and a scheduler it starts has port
 # 631 to itself. VARNEL_ROOT_HOSTNAME gives it a host name of its own too (a UTS
-# namespace; the name is added to the root's /etc/hosts as 127.0.0.1).
+# namespace), with an address of its own that is not a loopback one (10.213.0.1, added to
+# the loopback interface and to the root's /etc/hosts), as another machine would reach it
+# at: CUPS 2.4.10 accepts a request that comes in on a loopback address only when it names
+# the host localhost.
 # VARNEL_ROOT_NET=1 runs the command with the machine's network instead (a command that
 # installs packages, such as make run on a root without them).
 set -euo pipefail
@@ -149,9 +152,9 @@ else
   hostname_cmd=true
   if [ -n "${VARNEL_ROOT_HOSTNAME:-}" ]; then
     namespaces+=(--uts)
-    hostname_cmd="hostname $VARNEL_ROOT_HOSTNAME"
-    grep -qw "$VARNEL_ROOT_HOSTNAME" "$root/etc/hosts" 2>/dev/null ||
-      echo "127.0.0.1 $VARNEL_ROOT_HOSTNAME" >> "$root/etc/hosts"
+    hostname_cmd="hostname $VARNEL_ROOT_HOSTNAME && ip addr add 10.213.0.1/32 dev lo"
+    sed -i "/[[:space:]]$VARNEL_ROOT_HOSTNAME\$/d" "$root/etc/hosts"
+    echo "10.213.0.1 $VARNEL_ROOT_HOSTNAME" >> "$root/etc/hosts"
   fi
   unshare "${namespaces[@]}" -- sh -c "ip link set lo up && $hostname_cmd && exec \"\$@\"" sh \
     chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
