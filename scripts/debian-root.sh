@@ -153,6 +153,7 @@ else
   if [ -n "${VARNEL_ROOT_HOSTNAME:-}" ]; then
     namespaces+=(--uts)
     hostname_cmd="hostname $VARNEL_ROOT_HOSTNAME && ip addr add 10.213.0.1/32 dev lo"
+    touch "$root/etc/hosts"
     sed -i "/[[:space:]]$VARNEL_ROOT_HOSTNAME\$/d" "$root/etc/hosts"
     echo "10.213.0.1 $VARNEL_ROOT_HOSTNAME" >> "$root/etc/hosts"
   fi
