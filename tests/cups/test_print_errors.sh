@@ -19,6 +19,7 @@ cupsfix_add_queue 'ESA721' refused.bin
 cupsreject 'ESA721'
 "$cli" print "$d/small.BSE" --printer 'ESA721' --settings "$d/1.ini" >"$d/stdout" 2>"$d/stderr"
 expect_refused "rejecting queue" "印刷できませんでした" $?
+expect_text "$d/stderr" "CUPS サーバ「$CUPS_SERVER」: " "rejecting queue: the server's reason"
 cupsfix_wait_idle 10
 [ -e "$d/out/refused.bin" ] && fail "rejecting queue: something printed"
 lpadmin -x 'ESA721'
@@ -99,6 +100,7 @@ if cupsfix_wait_receiving 200000 60; then
   cupsfix_kill
   wait $pid
   expect_refused "server killed" "印刷できませんでした" $?
+  expect_text "$d/stderr" "CUPS サーバ「$CUPS_SERVER」" "server killed: the reason"
 else
   fail "server killed: the job never got going"; kill $pid; wait $pid
 fi
