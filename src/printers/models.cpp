@@ -18,7 +18,10 @@ constexpr Model kModels[] = {
 
 // Without a model nothing is refused and nothing is forced; an 18-line document may be
 // printed on front or back sides.
-constexpr Model kNoModel = {"", false, false, false, false, true, false, false, false, false, "", ""};
+// clang-format off
+constexpr Model kNoModel =
+  {"",          false, false, false, false, true,  false, false, false, false, "",              ""};
+// clang-format on
 
 }  // namespace
 
