@@ -20,7 +20,7 @@ case "$release" in
 esac
 
 PACKAGES="
-  cmake ninja-build g++ pkg-config make clang-format
+  cmake ninja-build g++ pkg-config make clang-format shellcheck
   libwxgtk3.2-dev libgtk-3-dev
   libcups2-dev cups-daemon cups-client cups-ppdc
   libcli11-dev

@@ -1,4 +1,5 @@
 #!/bin/bash
+# shellcheck disable=SC2034  # sets variables for the tests that source it
 # The common start of the filter tests, sourced with four arguments: varnel-cli,
 # varnel-filter, the folder of the compiled printer descriptions and varnel.types.
 # Sets cli, filter, ppds, types, here (this folder) and work (a folder removed at exit),
