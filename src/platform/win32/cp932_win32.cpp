@@ -7,9 +7,6 @@
 //   Windows reads back.
 #include "platform/text/cp932.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <climits>
