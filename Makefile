@@ -101,10 +101,13 @@ bench:
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
-# Fails when a source file differs from the project's .clang-format.
+# Fails when a source file differs from the project's .clang-format, or when shellcheck
+# warns about a shell script (.shellcheckrc: sourced files are followed from the script's
+# folder).
 format-check:
 	./scripts/install-deps.sh format
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+	find scripts tests bench packaging -name '*.sh' | xargs shellcheck -x -S warning .ci/run
 
 clean:
 	rm -rf $(TEST_DIR) $(RUN_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) build-deb dist

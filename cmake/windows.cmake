@@ -9,8 +9,9 @@ endif()
 string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 add_link_options($<$<CONFIG:Release>:-s>)
 
-# Windows 10 and later: the API level the headers offer.
-add_compile_definitions(WINVER=0x0A00 _WIN32_WINNT=0x0A00 UNICODE _UNICODE)
+# Windows 10 and later: the API level the headers offer; the wide-character API; no min and
+# max macros from windows.h.
+add_compile_definitions(WINVER=0x0A00 _WIN32_WINNT=0x0A00 UNICODE _UNICODE NOMINMAX)
 
 set(VARNEL_OS_SOURCES
   src/platform/win32/cp932_win32.cpp

@@ -5,7 +5,7 @@
 #
 # Groups:
 #   run      building and running the programs: make run, make install
-#   format   the format check
+#   format   the format check (clang-format, shellcheck)
 #   deb      the Debian package and its lintian check: make deb
 #   bench    the benchmarks: make bench
 #   fuzz     the fuzz targets under libFuzzer: make fuzz
@@ -42,7 +42,8 @@ RUN="$BUILD
   libcups2-dev cups-ppdc cups-client
   libcli11-dev
   fonts-ipafont-gothic"
-FORMAT="clang-format"
+# The format check: the sources against .clang-format, the shell scripts with shellcheck.
+FORMAT="clang-format shellcheck"
 # dpkg-buildpackage requires build-essential besides the package's build dependencies.
 DEB="$RUN dpkg-dev debhelper fakeroot lintian build-essential"
 BENCH="$RUN libbenchmark-dev python3"

@@ -1,8 +1,10 @@
-// Choosing the file to print: the open-file dialog, the reader for the extension, then
-// the file information, the option rules, and the range and copies reset.
+// Choosing the file to print: the open-file dialog, the reader for the extension (letter
+// case counts: "Bse" is refused), then the file information, the option rules, and the
+// range and copies reset.
 #include <string_view>
 
 #include "app/varnel_dlg.h"
+#include "document/formats.h"
 #include "document/reader_messages.h"
 #include "print/job_spec.h"
 
@@ -13,16 +15,6 @@ constexpr std::string_view kFilter =
     "点字データ(*.BSE *.BES *.NAB *.EDL)|*.BSE;*.BES;*.NAB;*.EDL|ＢＡＳＥデータ(*.BSE)|*.BSE|"
     "Win-BESデータ(*.BES)|*.BES|コータクン・データ(*.NAB)|*.NAB|エーデル・データ(*.EDL)|*.EDL|"
     "全てのファイル(*.*)|*.*||";
-
-enum class Reader { kBaseNab, kWinBes, kEdel, kRefused };
-
-// Letter case counts: "Bse" is refused.
-Reader ReaderFor(const std::string& ext) {
-  if (ext == "bse" || ext == "BSE" || ext == "nab" || ext == "NAB") return Reader::kBaseNab;
-  if (ext == "bes" || ext == "BES") return Reader::kWinBes;
-  if (ext == "edl" || ext == "EDL") return Reader::kEdel;
-  return Reader::kRefused;
-}
 
 // The extension of the file name, without the dot; empty when it has none.
 std::string ExtensionOf(const std::string& path) {
@@ -46,24 +38,16 @@ void CVarnelDlg::OnBrowse() {
   m_arrPageGraphics.clear();
   m_arrLines.clear();
 
+  const std::optional<document::Format> format = document::FormatOfExtension(m_strFileExt);
   bool read = false;
-  switch (ReaderFor(m_strFileExt)) {
-    case Reader::kBaseNab:
-      read = ReadBaseNab();
-      break;
-    case Reader::kWinBes:
-      read = ReadWinBes();
-      break;
-    case Reader::kEdel:
-      read = ReadEdel();
-      m_nDocPageCount = 1;
-      m_nDocLinesPerPage = 0;
-      m_nDocCharsPerLine = 0;
-      break;
-    case Reader::kRefused:
-      MessageBox(document::kUnknownFormatMessage, "Varnel",
-                 platform::kMbOk | platform::kMbIconStop);
-      break;
+  if (!format) {
+    MessageBox(document::kUnknownFormatMessage, "Varnel", platform::kMbOk | platform::kMbIconStop);
+  } else if (*format == document::Format::kWinBes) {
+    read = ReadWinBes();
+  } else if (*format == document::Format::kEdel) {
+    read = ReadEdel();
+  } else {
+    read = ReadBaseNab();
   }
   // A file that could not be read leaves no document behind, not even the previous one's
   // page count: Print would otherwise emboss that many pages of blank lines.
@@ -74,9 +58,10 @@ void CVarnelDlg::OnBrowse() {
   m_nLinesPerPage = m_nDocLinesPerPage;
   m_nPageCount = m_nDocPageCount;
   m_nSides = print::kSidesSingle;
-  if (m_bDocHasGraphics == 1 && (m_strFileExt == "bes" || m_strFileExt == "BES")) {
+  const document::FormatGraphics graphics = document::GraphicsOfExtension(m_strFileExt);
+  if (m_bDocHasGraphics == 1 && graphics == document::FormatGraphics::kSwitchable) {
     m_strGraphicsInfo = "図形あり";
-  } else if (m_bDocHasGraphics == 1 && (m_strFileExt == "edl" || m_strFileExt == "EDL")) {
+  } else if (m_bDocHasGraphics == 1 && graphics == document::FormatGraphics::kOnly) {
     m_strGraphicsInfo = "図形のみ";
   } else {
     m_strGraphicsInfo = "図形なし";

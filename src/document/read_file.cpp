@@ -1,18 +1,12 @@
 // The steps every reader shares: reading the file whole, and header digits.
 #include "app/varnel_dlg.h"
 #include "document/braille_document.h"
+#include "document/formats.h"
 #include "document/reader_messages.h"
 #include "platform/file_io.h"
 
-namespace {
-
-// A file of this many bytes or more is not read.
-constexpr std::size_t kMaxFileSize = 1'000'000;
-
-}  // namespace
-
 bool CVarnelDlg::ReadFileBytes(std::vector<std::uint8_t>& bytes) {
-  switch (platform::ReadWholeFile(m_strFilePath, kMaxFileSize, bytes)) {
+  switch (platform::ReadWholeFile(m_strFilePath, document::kMaxFileSize, bytes)) {
     case platform::ReadStatus::kOk:
       return true;
     case platform::ReadStatus::kCannotOpen:

@@ -16,10 +16,8 @@ namespace {
 
 // The dialog's messages for a file it cannot take.
 using document::kCannotOpenMessage;
-using document::kNotEdelMessage;
 using document::kTooLargeMessage;
 using document::kUnknownFormatMessage;
-using document::kWrongVersionMessage;
 // The dialog's answer to text that is not a number in the range and copies edits.
 constexpr std::string_view kDigitsOnly = "入力は半角数字を使用してください";
 // What only the filter refuses, in the dialog's manner.
@@ -81,27 +79,9 @@ std::optional<std::string> ReadDocument(const FilterRequest& request,
       break;
   }
   if (!request.format) return std::string(kUnknownFormatMessage);
-  switch (*request.format) {
-    case Format::kBase:
-    case Format::kNab:
-      doc = document::ParseBaseNab(request.bytes);
-      return std::nullopt;
-    case Format::kWinBes:
-      if (auto read = document::ParseWinBes(request.bytes)) {
-        doc = std::move(*read);
-        return std::nullopt;
-      }
-      return std::string(kWrongVersionMessage);
-    case Format::kEdel:
-      if (auto read = document::ParseEdel(request.bytes)) {
-        doc = std::move(*read);
-        doc.pageCount = 1;
-        doc.linesPerPage = 0;
-        doc.charsPerLine = 0;
-        return std::nullopt;
-      }
-      return std::string(kNotEdelMessage);
-  }
+  auto read = document::ReadFormat(*request.format, request.bytes);
+  if (const auto* refusal = std::get_if<std::string_view>(&read)) return std::string(*refusal);
+  doc = std::move(std::get<document::BrailleDocument>(read));
   return std::nullopt;
 }
 
@@ -131,9 +111,15 @@ std::optional<std::string> ApplyPageRanges(std::string_view ranges, int pageCoun
 
 print::GraphicsContent ContentOf(const document::BrailleDocument& doc,
                                  std::optional<Format> format) {
-  if (doc.hasGraphics != 1) return print::GraphicsContent::kNone;
-  if (format == Format::kWinBes) return print::GraphicsContent::kPresent;
-  if (format == Format::kEdel) return print::GraphicsContent::kOnly;
+  if (doc.hasGraphics != 1 || !format) return print::GraphicsContent::kNone;
+  switch (document::RowOf(*format).graphics) {
+    case document::FormatGraphics::kSwitchable:
+      return print::GraphicsContent::kPresent;
+    case document::FormatGraphics::kOnly:
+      return print::GraphicsContent::kOnly;
+    case document::FormatGraphics::kNone:
+      break;
+  }
   return print::GraphicsContent::kNone;
 }
 
@@ -202,7 +188,8 @@ FilterPlan PlanJob(const FilterRequest& request) {
     return plan;
   }
   const document::BrailleDocument& doc = plan.document;
-  const bool edel = request.format == Format::kEdel;
+  const bool edel = request.format &&
+                    document::RowOf(*request.format).graphics == document::FormatGraphics::kOnly;
 
   // The dialog after the file is loaded: the option rules' proposals, page breaks as a
   // new settings file keeps them (on), all pages, one copy.
@@ -236,34 +223,13 @@ FilterPlan PlanJob(const FilterRequest& request) {
   return plan;
 }
 
-std::optional<Format> FormatOfType(std::string_view mimeType) {
-  if (mimeType == "application/x-braille-base") return Format::kBase;
-  if (mimeType == "application/x-braille-nab") return Format::kNab;
-  if (mimeType == "application/x-braille-winbes") return Format::kWinBes;
-  if (mimeType == "application/x-braille-edel") return Format::kEdel;
-  return std::nullopt;
-}
-
 std::optional<Format> FormatOfName(std::string_view fileName) {
   const std::size_t slash = fileName.find_last_of('/');
   const std::string_view name =
       slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
   const std::size_t dot = name.find_last_of('.');
   if (dot == std::string_view::npos) return std::nullopt;
-  const std::string ext = Lower(name.substr(dot + 1));
-  if (ext == "bse") return Format::kBase;
-  if (ext == "nab") return Format::kNab;
-  if (ext == "bes") return Format::kWinBes;
-  if (ext == "edl") return Format::kEdel;
-  return std::nullopt;
-}
-
-std::optional<Format> FormatOfContent(std::span<const std::uint8_t> bytes) {
-  const std::string_view head(reinterpret_cast<const char*>(bytes.data()),
-                              std::min<std::size_t>(bytes.size(), 4));
-  if (head == "%BET") return Format::kWinBes;
-  if (head == "EDEL") return Format::kEdel;
-  return std::nullopt;
+  return document::FormatOfExtensionAnyCase(name.substr(dot + 1));
 }
 
 }  // namespace filter

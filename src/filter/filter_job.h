@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "document/braille_document.h"
+#include "document/formats.h"
 #include "print/job_spec.h"
 
 namespace filter {
 
-// The formats, as CUPS types them.
-enum class Format { kBase, kNab, kWinBes, kEdel };
+using document::Format;
 
 // How reading the document went.
 enum class ReadOutcome { kRead, kCannotOpen, kTooLarge };
@@ -52,14 +52,7 @@ struct FilterPlan {
 
 FilterPlan PlanJob(const FilterRequest& request);
 
-// The format of a MIME type named in a printer description's filter lines; nothing for
-// any other type.
-std::optional<Format> FormatOfType(std::string_view mimeType);
-
 // The format a file name's extension names, whatever its letter case.
 std::optional<Format> FormatOfName(std::string_view fileName);
-
-// The format the leading bytes show, for the formats that have a signature.
-std::optional<Format> FormatOfContent(std::span<const std::uint8_t> bytes);
 
 }  // namespace filter

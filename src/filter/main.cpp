@@ -31,7 +31,7 @@
 namespace {
 
 // A file of this many bytes or more is not read, as in the dialog.
-constexpr std::size_t kMaxFileSize = 1'000'000;
+using document::kMaxFileSize;
 
 volatile std::sig_atomic_t g_stop = 0;
 
@@ -96,12 +96,12 @@ filter::JobChoices ChoicesOf(const char* copies, const char* optionText,
 
 std::optional<filter::Format> FormatOf(const char* path, const std::vector<std::uint8_t>& bytes) {
   if (const char* type = std::getenv("CONTENT_TYPE")) {
-    if (auto format = filter::FormatOfType(type)) return format;
+    if (auto format = document::FormatOfType(type)) return format;
   }
   if (path != nullptr) {
     if (auto format = filter::FormatOfName(path)) return format;
   }
-  return filter::FormatOfContent(bytes);
+  return document::FormatOfContent(bytes);
 }
 
 }  // namespace

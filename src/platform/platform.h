@@ -3,12 +3,12 @@
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/dialog/window_system.h"
 #include "platform/environment.h"
 #include "platform/file_chooser.h"
 #include "platform/message_pump.h"
 #include "platform/shell.h"
 #include "platform/spooler.h"
-#include "platform/window_system.h"
 
 namespace platform {
 

@@ -51,8 +51,9 @@ class Spooler {
   }
   // Opens the printer of that exact name; nullptr when it cannot be opened.
   virtual std::unique_ptr<PrinterConnection> Open(std::string_view printerName) = 0;
-  // Why the last enumeration failed, in one line for a log or a terminal; empty when it
-  // succeeded or the spooler cannot tell.
+  // Why the last enumeration failed, or the last document of a printer this spooler
+  // opened, in one line for a log or a terminal; empty when it succeeded or the spooler
+  // cannot tell. The dialog's own messages stay as they are: this is for varnel-cli.
   virtual std::string LastError() const { return {}; }
 };
 

@@ -8,6 +8,7 @@
 
 #include "app/varnel_dlg.h"
 #include "document/braille_document.h"
+#include "document/formats.h"
 #include "print/embosser_stream.h"
 #include "print/progress_dlg.h"
 #include "speech/sentences.h"
@@ -113,7 +114,7 @@ print::JobSpec CVarnelDlg::RunningJobSpec() const {
   spec.copies = m_nJobCopies;
   spec.pageBreak = m_bPageBreak == 1;
   spec.graphics = m_bGraphics == 1;
-  spec.edel = m_strFileExt == "EDL" || m_strFileExt == "edl";
+  spec.edel = document::IsDrawingExtension(m_strFileExt);
   spec.pacePort = m_bThrottlePort;
   return spec;
 }

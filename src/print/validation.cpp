@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/varnel_dlg.h"
+#include "document/formats.h"
 #include "print/job_rules.h"
 #include "printers/models.h"
 
@@ -38,7 +39,7 @@ bool CVarnelDlg::ValidatePrintRequest() {
   }
   const printers::Model& model = printers::ModelNamed(m_strModel);
   if (const auto edel =
-          print::CheckEdelOnModel(model, m_strFileExt == "EDL" || m_strFileExt == "edl")) {
+          print::CheckEdelOnModel(model, document::IsDrawingExtension(m_strFileExt))) {
     return refuse(*edel, nullptr);
   }
 

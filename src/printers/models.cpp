@@ -6,19 +6,22 @@ namespace {
 
 // clang-format off
 constexpr Model kModels[] = {
-  // name        codes  forced graph  double f/back  no O/U  no W   no Z   no K   virtual
-  {kTen100,     true,  true,  true,  true,  false, true,  false, false, true,  "仮想TEN-100"},
-  {kTen10,      true,  true,  true,  false, false, true,  true,  false, true,  "仮想TEN-10"},
-  {kNewEsa721,  true,  true,  true,  false, true,  false, false, false, false, "仮想NewESA721"},
-  {kEsa721,     true,  true,  false, false, true,  false, false, false, false, "仮想ESA721"},
-  {kNabccDbl,   false, false, false, true,  false, true,  false, true,  false, "仮想点字両面"},
-  {kNabccSgl,   false, false, false, false, true,  false, true,  true,  false, "仮想点字片面"},
+  // name        codes  forced graph  double f/back  no O/U  no W   no Z   no K   virtual          description
+  {kTen100,     true,  true,  true,  true,  false, true,  false, false, true,  "仮想TEN-100", "vnten100.ppd"},
+  {kTen10,      true,  true,  true,  false, false, true,  true,  false, true,  "仮想TEN-10", "vnten10.ppd"},
+  {kNewEsa721,  true,  true,  true,  false, true,  false, false, false, false, "仮想NewESA721", "vnnesa.ppd"},
+  {kEsa721,     true,  true,  false, false, true,  false, false, false, false, "仮想ESA721", "vnesa721.ppd"},
+  {kNabccDbl,   false, false, false, true,  false, true,  false, true,  false, "仮想点字両面", "vnnabdbl.ppd"},
+  {kNabccSgl,   false, false, false, false, true,  false, true,  true,  false, "仮想点字片面", "vnnabsgl.ppd"},
 };
 // clang-format on
 
 // Without a model nothing is refused and nothing is forced; an 18-line document may be
 // printed on front or back sides.
-constexpr Model kNoModel = {"", false, false, false, false, true, false, false, false, false, ""};
+// clang-format off
+constexpr Model kNoModel =
+  {"",          false, false, false, false, true,  false, false, false, false, "",              ""};
+// clang-format on
 
 }  // namespace
 

@@ -36,6 +36,8 @@ struct Model {
   bool refusesPageBreakKey;   // Alt+K
   // The virtual embosser that stands for the model when no embosser is at hand.
   std::string_view virtualEmbosser;
+  // The model's printer description for CUPS (packaging/cups/varnel.drv compiles it).
+  std::string_view printerDescription;
 };
 
 // Every model, in the order the virtual embossers are offered.

@@ -1,6 +1,7 @@
 // The sides radios, the graphics box and the page-break box follow the model and the
 // document.
 #include "app/varnel_dlg.h"
+#include "document/formats.h"
 #include "print/job_rules.h"
 #include "print/job_spec.h"
 #include "printers/models.h"
@@ -31,7 +32,8 @@ void CVarnelDlg::ApplySidesRule() {
 void CVarnelDlg::ApplyGraphicsRule() {
   const bool printable =
       print::ProposedGraphics(printers::ModelNamed(m_strModel), m_bDocHasGraphics == 1);
-  const bool switchable = printable && (m_strFileExt == "BES" || m_strFileExt == "bes");
+  const bool switchable = printable && document::GraphicsOfExtension(m_strFileExt) ==
+                                           document::FormatGraphics::kSwitchable;
   m_chkGraphics.EnableWindow(switchable);
   m_stcGraphicsKey.EnableWindow(switchable);
   m_chkGraphics.SetCheck(printable ? 1 : 0);

@@ -62,8 +62,8 @@ SH
   CUPSFIX_PID=$!
   CUPS_SERVER=$base/cups.sock
   export CUPS_SERVER CUPSFIX_DIR CUPSFIX_PID
-  local i
-  for i in $(seq 1 300); do                         # up to 30 s
+  local _
+  for _ in $(seq 1 300); do                         # up to 30 s
     if ! kill -0 "$CUPSFIX_PID" 2>/dev/null; then
       wait "$CUPSFIX_PID" 2>/dev/null; unset CUPSFIX_PID; break
     fi
@@ -157,8 +157,8 @@ cupsfix_add_queue() {
 
 # cupsfix_wait_idle [SECONDS]: 0 once no job is pending, held or processing.
 cupsfix_wait_idle() {
-  local i n=$(( ${1:-30} * 20 ))
-  for i in $(seq 1 $n); do
+  local _ n=$(( ${1:-30} * 20 ))
+  for _ in $(seq 1 "$n"); do
     [ -z "$(lpstat -o 2>/dev/null)" ] && return 0
     sleep 0.05
   done
@@ -168,8 +168,8 @@ cupsfix_wait_idle() {
 # cupsfix_wait_receiving BYTES [SECONDS]: 0 once the scheduler has received at least
 # BYTES of a document still being sent (its spool file, named by digits only).
 cupsfix_wait_receiving() {
-  local i f n=$(( ${2:-30} * 50 ))
-  for i in $(seq 1 $n); do
+  local _ f n=$(( ${2:-30} * 50 ))
+  for _ in $(seq 1 "$n"); do
     for f in "$CUPSFIX_DIR"/spool/[0-9]*; do
       [ -f "$f" ] && [ "$(stat -c %s "$f" 2>/dev/null || echo 0)" -ge "$1" ] && return 0
     done
@@ -191,7 +191,7 @@ cupsfix_stop_pid_() {
   if [ -n "${CUPSFIX_PID:-}" ]; then
     kill -CONT "$CUPSFIX_PID" 2>/dev/null            # a stopped scheduler cannot take TERM
     kill -TERM "$CUPSFIX_PID" 2>/dev/null
-    local i; for i in $(seq 1 200); do kill -0 "$CUPSFIX_PID" 2>/dev/null || break; sleep 0.05; done
+    local _; for _ in $(seq 1 200); do kill -0 "$CUPSFIX_PID" 2>/dev/null || break; sleep 0.05; done
     kill -0 "$CUPSFIX_PID" 2>/dev/null && kill -KILL "$CUPSFIX_PID"
     wait "$CUPSFIX_PID" 2>/dev/null
     unset CUPSFIX_PID

@@ -1,4 +1,5 @@
 #!/bin/bash
+# shellcheck disable=SC2034  # sets variables for the tests that source it
 # The common start of a CUPS print test, sourced with varnel-cli's path as its argument:
 # the fixture, the sample makers and the checks, and a private scheduler that stops when
 # the script exits. Sets `cli`, `here` and `d` (the scheduler's folder).

@@ -19,6 +19,7 @@ cupsfix_add_queue 'ESA721' refused.bin
 cupsreject 'ESA721'
 "$cli" print "$d/small.BSE" --printer 'ESA721' --settings "$d/1.ini" >"$d/stdout" 2>"$d/stderr"
 expect_refused "rejecting queue" "印刷できませんでした" $?
+expect_text "$d/stderr" "CUPS サーバ「$CUPS_SERVER」: " "rejecting queue: the server's reason"
 cupsfix_wait_idle 10
 [ -e "$d/out/refused.bin" ] && fail "rejecting queue: something printed"
 lpadmin -x 'ESA721'
@@ -41,7 +42,7 @@ except BlockingIOError: pass' "$d/stderr.pipe"
 "$cli" print "$d/dots.BES" --printer '点字　両面' --settings "$d/2.ini" >"$d/stdout" 2>"$d/stderr.pipe" 3>&- &
 pid=$!
 blocked=
-for i in $(seq 1 500); do
+for _ in $(seq 1 500); do
   case $(cat /proc/$pid/wchan 2>/dev/null) in *pipe_write*) blocked=1; break ;; esac
   kill -0 $pid 2>/dev/null || break
   sleep 0.02
@@ -80,7 +81,7 @@ for signal in TERM HUP; do            # (a background job ignores INT)
   cupsfix_wait_idle 10 || fail "ended by SIG$signal: a job was left in the queue"
   rm -f "$CUPSFIX_DIR"/spool/[0-9]* 2>/dev/null
 done
-for i in $(seq 1 100); do                      # both jobs ended, not left held
+for _ in $(seq 1 100); do                      # both jobs ended, not left held
   lpstat -W completed -o 'TEN10' > "$d/ended.txt"
   [ "$(grep -c '^TEN10-' "$d/ended.txt")" = 2 ] && break
   sleep 0.05
@@ -99,6 +100,7 @@ if cupsfix_wait_receiving 200000 60; then
   cupsfix_kill
   wait $pid
   expect_refused "server killed" "印刷できませんでした" $?
+  expect_text "$d/stderr" "CUPS サーバ「$CUPS_SERVER」" "server killed: the reason"
 else
   fail "server killed: the job never got going"; kill $pid; wait $pid
 fi

@@ -1,4 +1,5 @@
 #!/bin/bash
+# shellcheck disable=SC2034  # sets variables for the tests that source it
 # The common start of the filter tests, sourced with four arguments: varnel-cli,
 # varnel-filter, the folder of the compiled printer descriptions and varnel.types.
 # Sets cli, filter, ppds, types, here (this folder) and work (a folder removed at exit),
@@ -16,20 +17,26 @@ cups_tool() {  # cups_tool NAME SYSTEM_PATH: the program's path, or nothing
   if [ -x "$2" ]; then echo "$2"; elif [ -x "$VARNEL_CUPS_TOOLS/$1" ]; then echo "$VARNEL_CUPS_TOOLS/$1"; fi
 }
 
-# The virtual embosser that varnel-cli classifies as each model, and each model's PPD.
-declare -A cli_printer=(
-  [TEN-100]=仮想TEN-100 [TEN-10]=仮想TEN-10 [NewESA721]=仮想NewESA721 [ESA721]=仮想ESA721
-  [NABCC-DBL]=仮想点字両面 [NABCC-SGL]=仮想点字片面)
-declare -A model_ppd=(
-  [TEN-100]=vnten100.ppd [TEN-10]=vnten10.ppd [NewESA721]=vnnesa.ppd [ESA721]=vnesa721.ppd
-  [NABCC-DBL]=vnnabdbl.ppd [NABCC-SGL]=vnnabsgl.ppd)
-models=(TEN-100 TEN-10 NewESA721 ESA721 NABCC-DBL NABCC-SGL)
-
 # A short folder name: the scheduler's socket path must stay under 108 bytes.
 work=$(mktemp -d /tmp/vflt.XXXXXX)
 chmod 755 "$work"
 cleanup_work() { rm -rf "$work"; }
 trap cleanup_work EXIT
+
+# The models, the virtual embosser varnel-cli offers for each (in its printer list) and
+# each model's printer description (which names its model): taken from the program and
+# the build, so that a new model needs no change here.
+declare -A cli_printer=() model_ppd=()
+models=()
+while IFS=$'\t' read -r name model _; do
+  cli_printer[$model]=$name
+  models+=("$model")
+done < <("$cli" printers --spooler "dir:$work/virtual" --settings "$work/list.ini")
+for ppd in "$ppds"/*.ppd; do
+  model_ppd[$(sed -n 's/^\*VarnelModel: "\(.*\)"\r\{0,1\}$/\1/p' "$ppd")]=${ppd##*/}
+done
+[ "${#models[@]}" -gt 0 ] && [ "${#model_ppd[@]}" = "${#models[@]}" ] ||
+  { echo "the models of varnel-cli and the printer descriptions differ" >&2; exit 1; }
 
 # cli_expect MODEL FILE [varnel-cli print options]: what varnel-cli prints for the job,
 # in $work/expected.bin (removed when it refuses), its message in $work/expected.err as

@@ -33,29 +33,13 @@ filter::FilterPlan Plan(const std::string& model, std::optional<Format> format,
   return filter::PlanJob(request);
 }
 
-TEST(FilterFormatTest, TypesNamesAndSignaturesChooseTheReader) {
-  EXPECT_EQ(filter::FormatOfType("application/x-braille-base"), Format::kBase);
-  EXPECT_EQ(filter::FormatOfType("application/x-braille-nab"), Format::kNab);
-  EXPECT_EQ(filter::FormatOfType("application/x-braille-winbes"), Format::kWinBes);
-  EXPECT_EQ(filter::FormatOfType("application/x-braille-edel"), Format::kEdel);
-  EXPECT_EQ(filter::FormatOfType("text/plain"), std::nullopt);
-
-  // Unlike the dialog's file selection, any letter case: CUPS typed the file already.
+// Unlike the dialog's file selection, any letter case: CUPS typed the file already.
+TEST(FilterFormatTest, AJobsNameChoosesTheReaderInAnyLetterCase) {
   EXPECT_EQ(filter::FormatOfName("/home/a/Doc.Bse"), Format::kBase);
   EXPECT_EQ(filter::FormatOfName("x.nAB"), Format::kNab);
   EXPECT_EQ(filter::FormatOfName("dir.bes/x.EDL"), Format::kEdel);
   EXPECT_EQ(filter::FormatOfName("dir.bes/noext"), std::nullopt);
   EXPECT_EQ(filter::FormatOfName("x.txt"), std::nullopt);
-
-  const auto content = [](std::string_view s) {
-    return filter::FormatOfContent(
-        std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()));
-  };
-  EXPECT_EQ(content("%BET4 and more"), Format::kWinBes);
-  EXPECT_EQ(content("%BET3"), Format::kWinBes);  // the reader then names the version
-  EXPECT_EQ(content("EDEL"), Format::kEdel);
-  EXPECT_EQ(content("EDE"), std::nullopt);
-  EXPECT_EQ(content(""), std::nullopt);
 }
 
 TEST(FilterPlanTest, PageRangesTakeOneRangeWithOpenEndsAsCupsSendsThem) {

@@ -6,6 +6,7 @@
 #include <cups/ppd.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -18,15 +19,6 @@
 
 namespace {
 
-const char* PpdFileOf(std::string_view model) {
-  if (model == printers::kTen100) return "vnten100.ppd";
-  if (model == printers::kTen10) return "vnten10.ppd";
-  if (model == printers::kNewEsa721) return "vnnesa.ppd";
-  if (model == printers::kEsa721) return "vnesa721.ppd";
-  if (model == printers::kNabccDbl) return "vnnabdbl.ppd";
-  return "vnnabsgl.ppd";
-}
-
 std::set<std::string> ChoicesOf(ppd_file_t* ppd, const char* keyword) {
   std::set<std::string> choices;
   if (ppd_option_t* option = ppdFindOption(ppd, keyword)) {
@@ -35,10 +27,24 @@ std::set<std::string> ChoicesOf(ppd_file_t* ppd, const char* keyword) {
   return choices;
 }
 
+// The descriptions the build compiles are those the model table names, no more.
+TEST(PrinterDescriptionTest, TheBuildCompilesOneDescriptionPerModel) {
+  std::set<std::string> compiled;
+  for (const auto& entry : std::filesystem::directory_iterator(VARNEL_PPD_DIR)) {
+    if (entry.path().extension() == ".ppd") compiled.insert(entry.path().filename().string());
+  }
+  std::set<std::string> named;
+  for (const printers::Model& model : printers::AllModels()) {
+    named.emplace(model.printerDescription);
+  }
+  EXPECT_EQ(compiled, named);
+}
+
 TEST(PrinterDescriptionTest, EachModelOffersWhatItsKeysTakeFromTheDialogsDefaults) {
   for (const printers::Model& model : printers::AllModels()) {
     SCOPED_TRACE(model.name);
-    const std::string path = std::string(VARNEL_PPD_DIR) + "/" + PpdFileOf(model.name);
+    const std::string path =
+        std::string(VARNEL_PPD_DIR) + "/" + std::string(model.printerDescription);
     const std::optional<filter::PrinterDescription> description =
         filter::ReadPrinterDescription(path);
     ASSERT_TRUE(description) << path;

@@ -2,7 +2,9 @@
 # make deb's script on the work tree, into folders of the test's own: the package builds,
 # lintian finds no error in it, and it holds what `make install` installs (man pages
 # compressed) with the package's copyright and changelog.
+#   test_deb.sh BUILD_DIR      (the test build, whose printer descriptions the package holds)
 set -u
+build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here"/../cups/expect.sh
 work=$(mktemp -d /tmp/vdeb.XXXXXX)
@@ -27,13 +29,11 @@ usr/share/icons/hicolor/32x32/apps/varnel.png
 usr/share/icons/hicolor/48x48/apps/varnel.png
 usr/share/man/man1/varnel-cli.1.gz
 usr/share/man/man1/varnel.1.gz
-usr/share/ppd/varnel/vnesa721.ppd
-usr/share/ppd/varnel/vnnabdbl.ppd
-usr/share/ppd/varnel/vnnabsgl.ppd
-usr/share/ppd/varnel/vnnesa.ppd
-usr/share/ppd/varnel/vnten10.ppd
-usr/share/ppd/varnel/vnten100.ppd
 LIST
+# The printer descriptions the test build compiled, one per model of the model table.
+for ppd in "$build"/packaging/ppd/*.ppd; do echo "usr/share/ppd/varnel/${ppd##*/}"; done \
+  >> "$work/expected"
+sort -o "$work/expected" "$work/expected"
 diff -u "$work/expected" "$work/files" >&2 || fail "the package's files differ"
 dpkg-deb -f "${debs[0]}" Depends | grep -q 'libcups2' || fail "no dependency on libcups2"
 expect_done

@@ -149,8 +149,8 @@ refused() {
   [ "$cli_status" = 1 ] || fail "$what: varnel-cli did not refuse"
   # shellcheck disable=SC2086
   local id; id=$(lp -d "$q" $lpopts "$file" | sed -n 's/^request id is \([^ ]*\).*/\1/p')
-  local i
-  for i in $(seq 1 200); do
+  local _
+  for _ in $(seq 1 200); do
     lpstat -l -o "$q" | grep -q 'job-completed-with-errors' && break
     sleep 0.05
   done
@@ -188,7 +188,7 @@ lpadmin -p slow -E -v "slow:$slow" -m "varnel/${model_ppd[ESA721]}" 2>/dev/null
 { printf '%508s%02d%02d\r\n' '' 32 24; yes 'ABCDEFGHIJKLMNOPQRSTUVWXYZ012345'; } 2>/dev/null |
   head -c 999999 > "$docs/big.BSE"
 id=$(lp -d slow "$docs/big.BSE" | sed -n 's/^request id is \([^ ]*\).*/\1/p')
-for i in $(seq 1 600); do                      # the filter is writing
+for _ in $(seq 1 600); do                      # the filter is writing
   [ -e "$slow.started" ] && break
   sleep 0.05
 done
@@ -196,7 +196,7 @@ done
 cancel "$id"
 sleep 0.5                                       # the signal reaches a filter blocked in a write
 touch "$slow.go"
-for i in $(seq 1 400); do [ -e "$slow" ] && break; sleep 0.05; done
+for _ in $(seq 1 400); do [ -e "$slow" ] && break; sleep 0.05; done
 [ -e "$slow" ] || fail "the cancelled job never reached the device"
 cupsfix_wait_idle 10 || fail "the cancelled job did not end"
 "${VARNEL_CANCELLED_JOB:?}" ESA721 "$docs/big.BSE" "$slow" > "$work/cancelled" ||

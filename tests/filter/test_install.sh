@@ -21,13 +21,9 @@ expected=(
   usr/share/cups/mime/varnel.types
   usr/share/man/man1/varnel-cli.1
   usr/share/man/man1/varnel.1
-  usr/share/ppd/varnel/vnesa721.ppd
-  usr/share/ppd/varnel/vnnabdbl.ppd
-  usr/share/ppd/varnel/vnnabsgl.ppd
-  usr/share/ppd/varnel/vnnesa.ppd
-  usr/share/ppd/varnel/vnten10.ppd
-  usr/share/ppd/varnel/vnten100.ppd
 )
+# The printer descriptions the build compiled, one per model of the model table.
+for ppd in "$build"/packaging/ppd/*.ppd; do expected+=("usr/share/ppd/varnel/${ppd##*/}"); done
 if [ "$gui" = 1 ]; then
   expected+=(
     usr/bin/varnel

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034  # sets variables for the tests that source it
 # Helpers of the real-window tests; sourced by each tests/gui/test_*.sh, which
 # run_gui_test.sh runs with APP, CLI, WORK, ARTIFACTS and DISPLAY set.
 set -u

@@ -3,12 +3,13 @@
 # several runs in one session. Not a test; run it as
 #   tests/gui/run_gui_test.sh tests/gui/measure_startup.sh PATH_TO_VARNEL PATH_TO_VARNEL_CLI
 # The first run also pays for starting the accessibility bus.
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 RUNS=${RUNS:-7}
 mkdir -p "$WORK/spool"
 : >"$WORK/spool/printers"
 times=()
-for i in $(seq 1 "$RUNS"); do
+for _ in $(seq 1 "$RUNS"); do
   start_app --spooler "dir:$WORK/spool" --settings "$WORK/Varnel.ini" || finish
   times+=("$START_MS")
   close_box

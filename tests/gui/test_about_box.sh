@@ -2,6 +2,7 @@
 # The about box: Enter and Esc close it; its address button closes it and then opens
 # the address in the browser (here a stand-in xdg-open that notes what it was given and
 # how many windows the program, its parent, then had).
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
 mkdir -p "$WORK/spool" "$WORK/bin"

@@ -4,6 +4,7 @@
 # it. Each time the job's file holds whole pages: the page it was on is filled with
 # blank lines to its length, ends with its form feed, and the job end follows; the
 # end-of-job sentence is on the clipboard and the focus is back on Print.
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
 SPOOL=$WORK/spool

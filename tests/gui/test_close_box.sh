@@ -1,6 +1,7 @@
 #!/bin/bash
 # The close box ends the program like Cancel: no closing sentence, no settings written,
 # a normal exit status.
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
 mkdir -p "$WORK/spool"

@@ -1,6 +1,7 @@
 #!/bin/bash
 # The keyboard: Alt keys of hidden buttons (read-backs, focus moves, Browse), Enter and
 # Esc that never end the window, Tab order, the digit edits, and Alt+Q.
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
 mkdir -p "$WORK/spool"

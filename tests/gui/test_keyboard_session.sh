@@ -5,6 +5,7 @@
 # on the clipboard), the range and copies typed after Alt+6/7/8, a graphics warning
 # declined, Alt+P, and Alt+Q. The job's bytes are those the headless program writes
 # for the same choices, and the settings keep the last printer.
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
 SAMPLES=$(realpath "$HERE_LIB/../../samples")

@@ -1,6 +1,7 @@
 #!/bin/bash
 # The main window as it first appears: its controls, their names for a screen reader,
 # the states the printer rules give them, and mouse clicks on a check box and a radio.
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
 mkdir -p "$WORK/spool"

@@ -3,6 +3,7 @@
 # clicked, Alt+P, the progress window while the job runs (and Esc in it), the
 # end-of-job sentence, and the main window usable again with the focus on Print. The job's bytes are those the
 # headless program writes for the same choices.
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
 SAMPLES=$(realpath "$HERE_LIB/../../samples")

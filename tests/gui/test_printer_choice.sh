@@ -1,6 +1,7 @@
 #!/bin/bash
 # The printer combo box filled from the spooler in the program's sorted order, and a
 # choice from its list: the port, the model rules and the settings follow.
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
 mkdir -p "$WORK/spool"

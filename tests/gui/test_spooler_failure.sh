@@ -2,6 +2,7 @@
 # A spooler that cannot be asked: each failed enumeration at start-up shows its message
 # before the main window, and the keyboard reaches those boxes though no window of the
 # program is on screen yet to hand the keys on. Then the window comes up as usual.
+# shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
 # The virtual embossers' folder cannot be made under a regular file.

@@ -45,7 +45,7 @@ expect_status 0 $? "installed varnel-cli.exe printers, Windows spooler"
 # The uninstaller copies itself away and returns at once: wait for its copy to finish.
 "$wine" 'C:\Program Files\Varnel\uninstall.exe' /S
 expect_status 0 $? "silent uninstall"
-for i in $(seq 1 300); do [ -e "$folder" ] || break; sleep 0.1; done
+for _ in $(seq 1 300); do [ -e "$folder" ] || break; sleep 0.1; done
 [ -e "$folder" ] && fail "silent uninstall: Program Files\\Varnel is still there: $(ls "$folder")"
 [ -e "$shortcut" ] && fail "silent uninstall: the shortcut is still there"
 "$wine" reg query "$key" >"$work/reg" 2>&1 && fail "silent uninstall: the uninstaller entry is still there"

@@ -79,7 +79,7 @@ lines=$(awk 'BEGIN { for (i = 0; i < 55000; i++) print substr("ABCDEFGHIJ KLMNOP
 windows_cli print "$d/big.BSE" --printer 'ESA721' --copies 5 --settings "$d/w5.ini" \
   >"$d/stdout" 2>"$d/stderr" &
 pid=$!
-for i in $(seq 1 600); do [ -e "$d/w5.ini" ] && break; sleep 0.05; done
+for _ in $(seq 1 600); do [ -e "$d/w5.ini" ] && break; sleep 0.05; done
 [ -e "$d/w5.ini" ] || fail "stopped scheduler: varnel-cli.exe never started"
 rm -f "$d/out/esa721.bin"
 cupsfix_stop_pid_

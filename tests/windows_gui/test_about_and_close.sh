@@ -3,6 +3,7 @@
 # entry; its address button, which closes it and then opens the address in the browser
 # (a stand-in xdg-open, which Wine's browser bridge starts); a message box; and the close
 # box (Alt+F4), which ends the program without a sentence and without saving.
+# shellcheck source=wine_gui_lib.sh
 source "$GUI_LIB"
 
 SAMPLES=$(realpath "$HERE_WINE_LIB/../../samples")

@@ -4,6 +4,7 @@
 # it was on is filled with blank lines to its length and ends with its form feed, the job
 # end follows, and the end-of-job sentence is on the clipboard. The embosser sits on a
 # parallel port (2 ms after every byte), which leaves time to cancel.
+# shellcheck source=wine_gui_lib.sh
 source "$GUI_LIB"
 
 SPOOL=$WORK/spool

@@ -6,6 +6,7 @@
 # notification through a stand-in UIAutomationCore.dll), options switched and refused,
 # the range typed after Alt+6/7/8, Alt+P, Alt+Q. The job's bytes are those Linux
 # varnel-cli writes for the same choices; the settings keep the printer in code page 932.
+# shellcheck source=wine_gui_lib.sh
 source "$GUI_LIB"
 source "$HERE_WINE_LIB/../cups/cupsfix.sh"
 
@@ -20,7 +21,8 @@ mkdir -p "$WORK/app"
 cp "$APP" "$WORK/app/varnel.exe"
 [ -n "$UIA_PROBE" ] && cp "$UIA_PROBE" "$WORK/app/UIAutomationCore.dll"
 APP_EXE=$WORK/app/varnel.exe
-export WINEDLLOVERRIDES="uiautomationcore=n,b" VARNEL_UIA_PROBE_LOG=$(winpath "$WORK/uia.log")
+VARNEL_UIA_PROBE_LOG=$(winpath "$WORK/uia.log")
+export WINEDLLOVERRIDES="uiautomationcore=n,b" VARNEL_UIA_PROBE_LOG
 
 cupsfix_start "$WORK/cups" || { bad "private CUPS scheduler starts"; finish; }
 trap 'stop_app; cupsfix_stop' EXIT

@@ -5,9 +5,6 @@
 //   KIND PROCESSING ACTIVITY|SENTENCE|WINDOW_TITLE
 // Loaded instead of Wine's own with WINEDLLOVERRIDES=uiautomationcore=n, from the
 // program's folder.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace {

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034  # sets variables for the tests that source it
 # Helpers of the tests of varnel.exe under Wine; sourced by each test_*.sh, which
 # run_wine_gui_test.sh runs with APP, CLI, WINE, WORK, ARTIFACTS and DISPLAY set. The
 # helpers of the Linux window tests (checks, the clipboard, settings, jobs) serve as they

@@ -10,7 +10,17 @@ constexpr int kConnectMilliseconds = 5000;
 // A cancel is worth a short wait, never an endless one.
 constexpr int kCancelWaits = 5;
 
+std::string ServerName() { return std::string("CUPS サーバ「") + cupsServer() + "」"; }
+
 }  // namespace
+
+std::string ServerError() {
+  const char* why = cupsLastErrorString();
+  return ServerName() + ": " +
+         (why != nullptr && why[0] != '\0' ? why : ippErrorString(cupsLastError()));
+}
+
+std::string ConnectError() { return ServerName() + "に接続できません"; }
 
 Http::Http(std::function<bool()> keepWaiting) : keepWaiting_(std::move(keepWaiting)) {}
 

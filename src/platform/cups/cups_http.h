@@ -34,6 +34,11 @@ class Http {
   http_t* http_ = nullptr;
 };
 
+// Why the last request failed, in one line: the server's name and libcups's words; after a
+// failed Connect, that the server did not answer.
+std::string ServerError();
+std::string ConnectError();
+
 // Cancels the job on a new connection: the connection that carried the job may be
 // broken or still inside its request. The cancel waits a few seconds at most, and less
 // when `keepWaiting` gives up first. False when the server did not confirm it.

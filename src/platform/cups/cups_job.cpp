@@ -24,16 +24,26 @@ bool ReleaseJob(http_t* http, const std::string& printer, int job) {
 
 }  // namespace
 
-Job::Job(std::unique_ptr<Http> http, std::string printer, std::function<bool()> keepWaiting)
-    : http_(std::move(http)), printer_(std::move(printer)), keepWaiting_(std::move(keepWaiting)) {}
+Job::Job(std::unique_ptr<Http> http, std::string printer, std::function<bool()> keepWaiting,
+         std::shared_ptr<std::string> failure)
+    : http_(std::move(http)),
+      printer_(std::move(printer)),
+      keepWaiting_(std::move(keepWaiting)),
+      failure_(std::move(failure)) {}
+
+bool Job::Fail(std::string why) {
+  if (failure_->empty()) *failure_ = std::move(why);
+  return false;
+}
 
 Job::~Job() { Close(); }
 
 bool Job::StartDocument(std::string_view documentName) {
   if (state_ == State::kPrinting) return false;
+  failure_->clear();
   // After a failure the old connection is gone or unusable: a new document gets a new one.
   if (!http_) http_ = Http::Connect(keepWaiting_);
-  if (!http_) return false;
+  if (!http_) return Fail(ConnectError());
 
   const std::string title = JobTitle(documentName);
   // The job is held until its document is complete. When the connection breaks, the
@@ -54,10 +64,11 @@ bool Job::StartDocument(std::string_view documentName) {
   job_ = cupsCreateJob(http_->get(), printer_.c_str(), title.c_str(), std::size(options), options);
   if (job_ <= 0) {
     job_ = 0;
-    return false;
+    return Fail(ServerError());
   }
   if (cupsStartDocument(http_->get(), printer_.c_str(), job_, title.c_str(), CUPS_FORMAT_RAW, 1) !=
       HTTP_STATUS_CONTINUE) {
+    Fail(ServerError());
     GiveUp();  // a job without its document would wait on the server for nothing
     return false;
   }
@@ -69,7 +80,10 @@ bool Job::StartDocument(std::string_view documentName) {
 
 bool Job::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) {
   *written = 0;
-  if (state_ == State::kPrinting && TerminationRequested()) state_ = State::kFailed;
+  if (state_ == State::kPrinting && TerminationRequested()) {
+    state_ = State::kFailed;
+    Fail("終了の合図を受けたので、ジョブを取り消しました");
+  }
   if (state_ != State::kPrinting) return false;
   block_.insert(block_.end(), data, data + size);
   if (block_.size() >= kBlockBytes && !Flush()) return false;
@@ -87,7 +101,10 @@ bool Job::Flush() {
                                          block_.size()) == HTTP_STATUS_CONTINUE &&
                     httpError(http) == 0;
   block_.clear();
-  if (!sent) state_ = State::kFailed;
+  if (!sent) {
+    state_ = State::kFailed;
+    Fail(ServerError());
+  }
   return sent;
 }
 
@@ -97,6 +114,7 @@ bool Job::EndDocument() {
   if (state_ == State::kFailed || !Flush() ||
       cupsFinishDocument(http_->get(), printer_.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE ||
       !ReleaseJob(http_->get(), printer_, job_)) {
+    Fail(ServerError());
     GiveUp();
     return false;
   }

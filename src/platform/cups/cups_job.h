@@ -24,7 +24,9 @@ inline constexpr std::size_t kBlockBytes = 64 * 1024;
 class Job : public PrinterConnection {
  public:
   // `http` is the connection on which the queue was found; the job goes over it.
-  Job(std::unique_ptr<Http> http, std::string printer, std::function<bool()> keepWaiting);
+  // `failure` receives why a document failed.
+  Job(std::unique_ptr<Http> http, std::string printer, std::function<bool()> keepWaiting,
+      std::shared_ptr<std::string> failure = std::make_shared<std::string>());
   ~Job() override;
 
   // Creates the job and starts its one raw document, titled after the document's name.
@@ -51,10 +53,13 @@ class Job : public PrinterConnection {
   bool Flush();
   // Drops the job's connection (its request may be half sent) and cancels the job.
   void GiveUp();
+  // Keeps the first reason a document failed; false, for the caller to return.
+  bool Fail(std::string why);
 
   std::unique_ptr<Http> http_;
   std::string printer_;
   std::function<bool()> keepWaiting_;
+  std::shared_ptr<std::string> failure_;
   State state_ = State::kIdle;
   int job_ = 0;
   std::vector<std::uint8_t> block_;

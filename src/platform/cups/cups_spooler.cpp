@@ -54,8 +54,12 @@ CupsSpooler::~CupsSpooler() = default;
 
 bool CupsSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   printers.clear();
+  lastError_->clear();
   const std::unique_ptr<cups::Http> http = cups::Http::Connect(keepWaiting_);
-  if (!http) return false;
+  if (!http) {
+    *lastError_ = cups::ConnectError();
+    return false;
+  }
 
   // Asked directly rather than through cupsGetDests: no lpoptions instances, no network
   // browsing, and a server that does not answer is told apart from one without queues.
@@ -68,7 +72,10 @@ bool CupsSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   const IppResponse response(cupsDoRequest(http->get(), request, "/"));  // frees `request`
   const ipp_status_t status = cupsLastError();
   if (status == IPP_STATUS_ERROR_NOT_FOUND) return true;  // the server has no queue
-  if (!response || !Succeeded(status)) return false;
+  if (!response || !Succeeded(status)) {
+    *lastError_ = cups::ServerError();
+    return false;
+  }
 
   // Printer groups follow one another; an attribute of another group ends one.
   const char* name = nullptr;
@@ -98,11 +105,18 @@ bool CupsSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
 std::unique_ptr<PrinterConnection> CupsSpooler::Open(std::string_view printerName) {
   // An empty name would stand for the default queue.
   if (printerName.empty()) return nullptr;
+  lastError_->clear();
   std::unique_ptr<cups::Http> http = cups::Http::Connect(keepWaiting_);
-  if (!http) return nullptr;
+  if (!http) {
+    *lastError_ = cups::ConnectError();
+    return nullptr;
+  }
   std::string name(printerName);
-  if (!QueueExists(http->get(), name)) return nullptr;
-  return std::make_unique<cups::Job>(std::move(http), std::move(name), keepWaiting_);
+  if (!QueueExists(http->get(), name)) {
+    *lastError_ = cups::ServerError();
+    return nullptr;
+  }
+  return std::make_unique<cups::Job>(std::move(http), std::move(name), keepWaiting_, lastError_);
 }
 
 }  // namespace platform

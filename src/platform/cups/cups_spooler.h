@@ -20,9 +20,12 @@ class CupsSpooler : public Spooler {
 
   bool EnumeratePrinters(std::vector<PrinterInfo>& printers) override;
   std::unique_ptr<PrinterConnection> Open(std::string_view printerName) override;
+  std::string LastError() const override { return *lastError_; }
 
  private:
   std::function<bool()> keepWaiting_;
+  // Shared with the jobs it opens, which tell why they failed.
+  std::shared_ptr<std::string> lastError_ = std::make_shared<std::string>();
 };
 
 // A device URI with any user name and password taken out: "ipp://user:pw@host/q" and

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/dialog/dialog_host.h"
 #include "platform/dialog/dialog_template.h"
-#include "platform/dialog_host.h"
 #include "platform/platform.h"
 
 namespace platform {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/dialog/dialog.h"
+#include "platform/dialog/dialog_host.h"
 #include "platform/dialog/dialog_template.h"
-#include "platform/dialog_host.h"
 
 namespace platform {
 

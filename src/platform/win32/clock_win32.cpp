@@ -1,8 +1,5 @@
 #include "platform/win32/clock_win32.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 // After windows.h.
 #include <timeapi.h>

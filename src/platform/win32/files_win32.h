@@ -1,9 +1,6 @@
 // File handles and the few file operations the Windows back ends share.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <cstddef>

@@ -4,9 +4,6 @@
 // the document so that nothing of it prints, as the CUPS back end cancels its job.
 #include "platform/win32/spooler_win32.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 // After windows.h.
 #include <winspool.h>

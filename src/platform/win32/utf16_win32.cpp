@@ -1,8 +1,5 @@
 #include "platform/win32/utf16_win32.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <climits>

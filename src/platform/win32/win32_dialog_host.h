@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "platform/dialog/dialog.h"
+#include "platform/dialog/dialog_host.h"
 #include "platform/dialog/dialog_template.h"
-#include "platform/dialog_host.h"
 #include "platform/win32/win32_gui_windows.h"
 
 namespace platform::win32 {

@@ -4,9 +4,6 @@
 // API and removes the macros, so that the W functions are called by their own names.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 // After windows.h, which they extend.
 #include <commctrl.h>

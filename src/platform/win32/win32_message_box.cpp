@@ -1,6 +1,6 @@
 #include "platform/win32/win32_message_box.h"
 
-#include "platform/dialog_host.h"
+#include "platform/dialog/dialog_host.h"
 #include "platform/win32/win32_gui_text.h"
 
 namespace platform::win32 {

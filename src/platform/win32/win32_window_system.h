@@ -8,9 +8,9 @@
 #include <functional>
 #include <map>
 
+#include "platform/dialog/window_system.h"
 #include "platform/win32/win32_accessibility.h"
 #include "platform/win32/win32_gui_windows.h"
-#include "platform/window_system.h"
 
 namespace platform::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <wx/msgdlg.h>
 
-#include "platform/dialog_host.h"
+#include "platform/dialog/dialog_host.h"
 #include "platform/wx/wx_present.h"
 #include "platform/wx/wx_text.h"
 

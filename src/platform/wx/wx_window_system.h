@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/window_system.h"
+#include "platform/dialog/window_system.h"
 
 class wxWindow;
 

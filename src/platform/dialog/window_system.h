@@ -3,8 +3,8 @@
 
 #include <memory>
 
+#include "platform/dialog/dialog_host.h"
 #include "platform/dialog/dialog_template.h"
-#include "platform/dialog_host.h"
 
 namespace platform {
 
