@@ -27,6 +27,7 @@
 #include "filter/filter_job.h"
 #include "filter/printer_description.h"
 #include "print/embosser_stream.h"
+#include "print/job_messages.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (!sent) {
-    filter::Report("ERROR", "印刷できませんでした");
+    filter::Report("ERROR", print::kPrintFailed);
     filter::AwaitStatusRead();
     return 1;
   }

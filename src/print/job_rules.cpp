@@ -1,5 +1,6 @@
 #include "print/job_rules.h"
 
+#include "print/job_messages.h"
 #include "print/job_spec.h"
 #include "speech/sentences.h"
 
@@ -84,12 +85,10 @@ std::string GraphicsWarning(const printers::Model& model, bool documentHasGraphi
                             bool graphicsOn) {
   if (!documentHasGraphics) return {};
   if (!model.graphics) {
-    return std::string(kGraphicsHeld) + std::string(kBlankLine) +
-           "この点字プリンタでは 図形は印刷されません";
+    return std::string(kGraphicsHeld) + std::string(kBlankLine) + std::string(kNoGraphicsOnModel);
   }
   if (!graphicsOn) {
-    return std::string(kGraphicsHeld) + std::string(kBlankLine) +
-           "図形出力のチェックが外れているため 図形は印刷されません";
+    return std::string(kGraphicsHeld) + std::string(kBlankLine) + std::string(kGraphicsSwitchedOff);
   }
   return {};
 }

@@ -10,14 +10,13 @@
 #include "document/braille_document.h"
 #include "document/formats.h"
 #include "print/embosser_stream.h"
+#include "print/job_messages.h"
 #include "print/progress_dlg.h"
 #include "speech/sentences.h"
 
 namespace {
 
 constexpr std::string_view kError = "Error";
-constexpr std::string_view kOpenFailed = "プリンタのオープンに失敗しました";
-constexpr std::string_view kPrintFailed = "印刷できませんでした";
 
 }  // namespace
 
@@ -32,11 +31,11 @@ void CVarnelDlg::RunPrintJob() {
 
   m_hPrinter = Services().spooler.Open(m_szPrinterName);
   if (!m_hPrinter) {
-    MessageBox(kOpenFailed, kError, platform::kMbIconStop);
+    MessageBox(print::kOpenFailed, kError, platform::kMbIconStop);
     return;
   }
   if (!m_hPrinter->StartDocument(m_szDocName)) {
-    MessageBox(kPrintFailed, kError, platform::kMbIconStop);
+    MessageBox(print::kPrintFailed, kError, platform::kMbIconStop);
     m_hPrinter->Close();
     m_hPrinter.reset();
     return;
@@ -136,6 +135,6 @@ void CVarnelDlg::FailJob(CProgressDlg& progress) {
   m_hPrinter.reset();
   progress.EndDialog(0);
   progress.DestroyWindow();
-  MessageBox(kPrintFailed, kError, platform::kMbIconStop);
+  MessageBox(print::kPrintFailed, kError, platform::kMbIconStop);
   m_btnPrint.SetFocus();
 }

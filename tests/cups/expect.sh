@@ -40,3 +40,6 @@ expect_done() {
   if [ "$EXPECT_FAILURES" -gt 0 ]; then echo "$EXPECT_FAILURES check(s) failed" >&2; return 1; fi
   echo "all checks passed"
 }
+
+# shellcheck source=../support/sentences.sh
+source "$(dirname "${BASH_SOURCE[0]}")"/../support/sentences.sh

@@ -5,7 +5,8 @@ set -u
 source "$(dirname "$0")"/start_scheduler.sh "$1"
 make_base "$d/small.BSE" 32 22 40
 make_winbes_with_graphics "$d/dots.BES"
-finished="印刷を　終了しました"
+finished=$(sentence PRINT_FINISHED)
+print_failed=$(sentence PRINT_FAILED)
 
 # expect_refused WHAT MESSAGE STATUS: the last run failed with MESSAGE.
 expect_refused() {
@@ -18,7 +19,7 @@ expect_refused() {
 cupsfix_add_queue 'ESA721' refused.bin
 cupsreject 'ESA721'
 "$cli" print "$d/small.BSE" --printer 'ESA721' --settings "$d/1.ini" >"$d/stdout" 2>"$d/stderr"
-expect_refused "rejecting queue" "印刷できませんでした" $?
+expect_refused "rejecting queue" "$print_failed" $?
 expect_text "$d/stderr" "CUPS サーバ「$CUPS_SERVER」: " "rejecting queue: the server's reason"
 cupsfix_wait_idle 10
 [ -e "$d/out/refused.bin" ] && fail "rejecting queue: something printed"
@@ -58,8 +59,8 @@ wait $pid
 status=$?
 wait $reader
 tr -d '#' <"$d/stderr.raw" >"$d/stderr"
-expect_refused "removed queue" "プリンタのオープンに失敗しました" $status
-expect_text "$d/stderr" "図形は印刷されません" "removed queue: the question came first"
+expect_refused "removed queue" "$(sentence OPEN_FAILED)" $status
+expect_text "$d/stderr" "$(sentence NO_GRAPHICS_ON_MODEL)" "removed queue: the question came first"
 
 # varnel-cli is ended by a signal in the middle of a job: its job, held on the server
 # until complete, is cancelled rather than left in the queue, and the program ends by
@@ -99,7 +100,7 @@ pid=$!
 if cupsfix_wait_receiving 200000 60; then
   cupsfix_kill
   wait $pid
-  expect_refused "server killed" "印刷できませんでした" $?
+  expect_refused "server killed" "$print_failed" $?
   expect_text "$d/stderr" "CUPS サーバ「$CUPS_SERVER」" "server killed: the reason"
 else
   fail "server killed: the job never got going"; kill $pid; wait $pid
@@ -108,6 +109,7 @@ fi
 
 # No scheduler at all.
 "$cli" print "$d/small.BSE" --printer 'ＴＥＮ１００' --settings "$d/4.ini" >"$d/stdout" 2>"$d/stderr"
-expect_refused "no server" "プリンタの列挙に失敗" $?
+status=$?
+expect_refused "no server" "$(sentence ENUMERATION_FAILED)" $status
 
 expect_done

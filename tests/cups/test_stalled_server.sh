@@ -21,8 +21,8 @@ waited=$(( $(date +%s) - start ))
 kill -CONT "$CUPSFIX_PID"
 
 expect_status 1 $status "stalled server"
-expect_text "$d/stderr" "印刷できませんでした" "stalled server"
-expect_no_text "$d/stdout" "印刷を　終了しました" "stalled server"
+expect_text "$d/stderr" "$(sentence PRINT_FAILED)" "stalled server"
+expect_no_text "$d/stdout" "$(sentence PRINT_FINISHED)" "stalled server"
 [ $waited -ge 25 ] && [ $waited -le 60 ] || fail "gave up after $waited s, not about 30"
 
 # Whatever reached the scheduler before it stalled stays unprinted once it resumes.

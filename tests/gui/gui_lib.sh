@@ -2,6 +2,8 @@
 # Helpers of the real-window tests; sourced by each tests/gui/test_*.sh, which
 # run_gui_test.sh runs with APP, CLI, WORK, ARTIFACTS and DISPLAY set.
 set -u
+# shellcheck source=../support/sentences.sh
+source "$(dirname "${BASH_SOURCE[0]}")"/../support/sentences.sh
 HERE_LIB=$(dirname "${BASH_SOURCE[0]}")
 PASS=0
 FAIL=0

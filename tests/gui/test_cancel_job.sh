@@ -10,7 +10,7 @@ source "$GUI_LIB"
 SPOOL=$WORK/spool
 PRINTER=仮想ESA721   # the first of the sorted list, chosen on first start
 mkdir -p "$SPOOL"
-PRINT_FINISHED="印刷を　終了しました"
+PRINT_FINISHED=$(sentence PRINT_FINISHED)
 
 # A BASE file of 32 cells by 22 lines and 80,000 short lines (about 600 KB, 3637 pages):
 # each line is one more check for Cancel, so the job runs for seconds.

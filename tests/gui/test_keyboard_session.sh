@@ -13,49 +13,49 @@ SPOOL=$WORK/spool
 mkdir -p "$SPOOL"   # no printer list: one virtual embosser a model
 for f in sample.BSE sample.NAB sample.BES drawing.EDL; do cp "$SAMPLES/$f" "$WORK/"; done
 
-# The sentences, as the program says them (wide blanks are U+3000).
-printer_said() { echo "いんさつする　てんじプリンタわ   $1　です　　せつぞくばしょわ　$SPOOL/$1　です"; }
-file_said() { echo "いんさつするファイルわ　$1　です　　一ページわ　$2ます　$3ぎょう　$4ページ　$5"; }
-range_said() { echo "いんさつする　はんいわ　$1ページから　$2ページまでの　$3"; }
-options_said() { echo "図形出力　チェック$1　改ページ出力　チェック$2"; }
-SINGLE_SET="全ページ　かためん　いんさつに　せっていしました"
-FRONT_SET="おもてめん　いんさつに　せっていしました"
-BACK_SET="うらめん　いんさつに　せっていしました"
-DOUBLE_SET="全ページ　りょーめん　いんさつに　せっていしました"
-PRINTER_NO_PER_SIDE="このプリンタわ　片面ごとの　両面印刷わ　できません"
-FILE_NO_PER_SIDE="このファイルわ　片面ごとの　両面印刷わ　できません"
-PRINTER_NO_DOUBLE="このプリンタわ　両面印刷　できません"
-FILE_NO_DOUBLE="このファイルわ　両面印刷　できません"
-PRINTER_NO_GRAPHICS="このプリンタでわ　図形は印刷できませんので　図形出力の　チェックわ　いれられません"
-NO_GRAPHICS_DATA="図形データがないので　図形出力の　チェックわ　いれられません"
-EDEL_GRAPHICS_FIXED="エーデルのファイルでわ　図形出力の　チェックわ　はずせません"
-GRAPHICS_ON="図形出力の　チェックを　いれました"
-GRAPHICS_OFF="図形出力の　チェックを　はずしました"
-PAGE_BREAK_REQUIRED="このプリンタでわ　改ページ出力が必要ですので　チェックわ　はずせません"
-PAGE_BREAK_ON="改ページ出力のチェックを　いれました"
-PAGE_BREAK_OFF="改ページ出力のチェックを　はずしました"
-PRINT_FINISHED="印刷を　終了しました"
+# The sentences, from the program's own source.
+printer_said() { sentence printer "$1" "$SPOOL/$1"; }
+file_said() { sentence file "$@"; }      # PATH CELLS LINES PAGES GRAPHICS_INFO
+range_said() { sentence range "$@"; }    # START END SIDES (0 single, 2 back, 3 double)
+options_said() { sentence options "$@"; }  # GRAPHICS PAGE_BREAK (1 on)
+SINGLE_SET=$(sentence SINGLE_SET)
+FRONT_SET=$(sentence FRONT_SET)
+BACK_SET=$(sentence BACK_SET)
+DOUBLE_SET=$(sentence DOUBLE_SET)
+PRINTER_NO_PER_SIDE=$(sentence PRINTER_NO_PER_SIDE)
+FILE_NO_PER_SIDE=$(sentence FILE_NO_PER_SIDE)
+PRINTER_NO_DOUBLE=$(sentence PRINTER_NO_DOUBLE)
+FILE_NO_DOUBLE=$(sentence FILE_NO_DOUBLE)
+PRINTER_NO_GRAPHICS=$(sentence PRINTER_NO_GRAPHICS)
+NO_GRAPHICS_DATA=$(sentence NO_GRAPHICS_DATA)
+EDEL_GRAPHICS_FIXED=$(sentence EDEL_GRAPHICS_FIXED)
+GRAPHICS_ON=$(sentence GRAPHICS_ON)
+GRAPHICS_OFF=$(sentence GRAPHICS_OFF)
+PAGE_BREAK_REQUIRED=$(sentence PAGE_BREAK_REQUIRED)
+PAGE_BREAK_ON=$(sentence PAGE_BREAK_ON)
+PAGE_BREAK_OFF=$(sentence PAGE_BREAK_OFF)
+PRINT_FINISHED=$(sentence PRINT_FINISHED)
 
 start_app --spooler "dir:$SPOOL" --settings "$WORK/Varnel.ini" || finish
 
 # First start: the first embosser of the sorted list, no file.
 check "Alt+1: the first virtual embosser" "$(printer_said 仮想ESA721)" "$(said alt+1)"
-check "Alt+3 without a file" "いんさつするファイルが　せんたく　されていません" "$(said alt+3)"
+check "Alt+3 without a file" "$(sentence NO_FILE)" "$(said alt+3)"
 
 # A 22-line file: no per-side nor double-sided printing on an ESA721.
 choose_file "$WORK/sample.BSE" file_dialog || bad "file dialog for sample.BSE"
-check "Alt+3: sample.BSE" "$(file_said "$WORK/sample.BSE" 32 22 3 ずけいわ　ありません)" "$(said alt+3)"
+check "Alt+3: sample.BSE" "$(file_said "$WORK/sample.BSE" 32 22 3 図形なし)" "$(said alt+3)"
 check "Alt+O refused for a 22-line file" "$FILE_NO_PER_SIDE" "$(said alt+o)"
 check "Alt+W refused for a 22-line file" "$FILE_NO_DOUBLE" "$(said alt+w)"
-check "Alt+5: the range of the new file" "$(range_said 1 3 全ページ　かためん　いんさつ　です)" \
+check "Alt+5: the range of the new file" "$(range_said 1 3 0)" \
   "$(said alt+5)"
 
 # An 18-line file: front and back sides on an ESA721.
 choose_file "$WORK/sample.NAB" || bad "file dialog for sample.NAB"
-check "Alt+3: sample.NAB" "$(file_said "$WORK/sample.NAB" 32 18 3 ずけいわ　ありません)" "$(said alt+3)"
+check "Alt+3: sample.NAB" "$(file_said "$WORK/sample.NAB" 32 18 3 図形なし)" "$(said alt+3)"
 check "Alt+O on an ESA721" "$FRONT_SET" "$(said alt+o)"
 check "Alt+U on an ESA721" "$BACK_SET" "$(said alt+u)"
-check "Alt+5: back side" "$(range_said 1 3 うらめん　ぐうすうぺーじです)" "$(said alt+5)"
+check "Alt+5: back side" "$(range_said 1 3 2)" "$(said alt+5)"
 
 # Alt+2, then Down twice: ESA721, NewESA721, TEN-10.
 key alt+2
@@ -66,22 +66,22 @@ check "Alt+W refused on a TEN-10" "$PRINTER_NO_DOUBLE" "$(said alt+w)"
 check "Alt+U refused on a TEN-10" "$PRINTER_NO_PER_SIDE" "$(said alt+u)"
 check "Alt+K refused on a TEN-10" "$PAGE_BREAK_REQUIRED" "$(said alt+k)"
 check "Alt+Z refused without graphics data" "$NO_GRAPHICS_DATA" "$(said alt+z)"
-check "Alt+9 on a TEN-10" "$(options_said なし あり)" "$(said alt+9)"
+check "Alt+9 on a TEN-10" "$(options_said 0 1)" "$(said alt+9)"
 
 # Down: TEN-100, double-sided for an 18-line file.
 key Down
 check "Alt+1: 仮想TEN-100 chosen" "$(printer_said 仮想TEN-100)" "$(said alt+1)"
 check "Alt+5: double-sided chosen with the printer" \
-  "$(range_said 1 3 全ページ　りょーめん　いんさつ　です)" "$(said alt+5)"
+  "$(range_said 1 3 3)" "$(said alt+5)"
 check "Alt+S" "$SINGLE_SET" "$(said alt+s)"
-check "Alt+5: single-sided" "$(range_said 1 3 全ページ　かためん　いんさつ　です)" "$(said alt+5)"
+check "Alt+5: single-sided" "$(range_said 1 3 0)" "$(said alt+5)"
 check "Alt+W on a TEN-100 with an 18-line file" "$DOUBLE_SET" "$(said alt+w)"
 check "Alt+O refused on a TEN-100" "$PRINTER_NO_PER_SIDE" "$(said alt+o)"
 check "Alt+K refused on a TEN-100" "$PAGE_BREAK_REQUIRED" "$(said alt+k)"
 
 # A drawing: graphics only, always printed.
 choose_file "$WORK/drawing.EDL" || bad "file dialog for drawing.EDL"
-check "Alt+3: drawing.EDL" "$(file_said "$WORK/drawing.EDL" 0 0 1 ずけい　のみです)" "$(said alt+3)"
+check "Alt+3: drawing.EDL" "$(file_said "$WORK/drawing.EDL" 0 0 1 図形のみ)" "$(said alt+3)"
 check "Alt+Z refused for a drawing" "$EDEL_GRAPHICS_FIXED" "$(said alt+z)"
 
 # Alt+2, Down twice: 点字両面, 点字片面 (single-sided, page breaks optional, no graphics).
@@ -91,18 +91,18 @@ check "Alt+1: 仮想点字片面 chosen" "$(printer_said 仮想点字片面)" "$
 check "Alt+W refused on a single-sided embosser" "$PRINTER_NO_DOUBLE" "$(said alt+w)"
 check "Alt+Z refused on a single-sided embosser" "$PRINTER_NO_GRAPHICS" "$(said alt+z)"
 check "Alt+K switches page breaks off" "$PAGE_BREAK_OFF" "$(said alt+k)"
-check "Alt+9 after Alt+K" "$(options_said なし なし)" "$(said alt+9)"
+check "Alt+9 after Alt+K" "$(options_said 0 0)" "$(said alt+9)"
 check "Alt+K switches page breaks on" "$PAGE_BREAK_ON" "$(said alt+k)"
 
 # A file with graphics, and back up to the TEN-100: graphics printed, switchable.
 choose_file "$WORK/sample.BES" || bad "file dialog for sample.BES"
-check "Alt+3: sample.BES" "$(file_said "$WORK/sample.BES" 32 18 4 ずけいが　あります)" "$(said alt+3)"
+check "Alt+3: sample.BES" "$(file_said "$WORK/sample.BES" 32 18 4 図形あり)" "$(said alt+3)"
 key alt+2
 key Up Up
 check "Alt+1: 仮想TEN-100 chosen again" "$(printer_said 仮想TEN-100)" "$(said alt+1)"
-check "Alt+9: graphics on with a graphics model" "$(options_said あり あり)" "$(said alt+9)"
+check "Alt+9: graphics on with a graphics model" "$(options_said 1 1)" "$(said alt+9)"
 check "Alt+Z switches graphics off" "$GRAPHICS_OFF" "$(said alt+z)"
-check "Alt+9 after Alt+Z" "$(options_said なし あり)" "$(said alt+9)"
+check "Alt+9 after Alt+Z" "$(options_said 0 1)" "$(said alt+9)"
 
 # Printing with graphics off asks first; Esc declines, and nothing is printed.
 key alt+p
@@ -133,7 +133,7 @@ xdotool type --delay 40 2
 a11y_dump "$WORK/a11y.txt"
 check "range and copies typed" "2 4 2" "$(for n in 開始 終了 部数; do
   a11y_field "$WORK/a11y.txt" text "$n" 9; done | xargs)"
-check "Alt+5: the typed range" "$(range_said 2 4 全ページ　りょーめん　いんさつ　です)" "$(said alt+5)"
+check "Alt+5: the typed range" "$(range_said 2 4 3)" "$(said alt+5)"
 screenshot main_window_ready
 
 # Alt+P: the progress window, then the end-of-job sentence while it is on the clipboard.
