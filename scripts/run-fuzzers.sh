@@ -14,8 +14,7 @@
 # The seeds (fuzz/corpus/READER and samples/) are copied into a temporary working corpus:
 # nothing is written into the source tree. Inputs that broke a target are kept under
 # BUILD_DIR/fuzz-findings/READER/; copy one into fuzz/corpus/READER/ to keep it as a
-# regression seed that the test build replays. The other seeds are built by
-# tests/support/fuzz_seeds.cpp and written by the target write_test_files of the test build.
+# regression seed that the test build replays.
 #
 # -max_len=66560: the Win-BES header and filler take 1025 bytes and a page record's
 # length field is 16 bits, so this is the smallest length at which one whole record of
