@@ -83,13 +83,6 @@ TEST_F(PrintJobTest, ProgressBarStepsThroughPagesAndCopies) {
   EXPECT_EQ(windows_.Find(res::kIddProgress), nullptr);
 }
 
-TEST_F(PrintJobTest, ShortLastPageIsPaddedWithBlankLines) {
-  StartWith("NABCC-SGL");
-  LoadBase(4, {"A", "B", "C", "D", "E"});
-  EXPECT_EQ(Print(), B("A\r\nB\r\nC\r\nD\r\n\x0c"
-                       "E\r\n  \r\n  \r\n  \r\n\x0c"));
-}
-
 TEST_F(PrintJobTest, EndOfJobWaitsAnnouncesAndPutsFocusOnPrint) {
   StartWith("TEN-10");
   LoadPages(22, 1);
@@ -243,18 +236,6 @@ TEST_F(PrintJobTest, ProgressWindowThatCannotBeMadeLeavesTheJobRunning) {
 
 // The dialog's choices reach the encoder: the model, the document, the page-break,
 // graphics and sides options and the file's kind.
-TEST_F(PrintJobTest, WorkedExampleTen10TwentyTwoLines) {
-  StartWith("TEN-10");
-  LoadBase(22, {"A", ""});
-  const auto bytes = Print();
-  const auto expected = Cat({B("\x1b\x1bN\x1b\x1b"
-                               "F00A\r\n"),
-                             Repeat(B("  \r\n"), 21),
-                             B("\x0c\x1b\x1b"
-                               "F00")});
-  EXPECT_EQ(bytes, expected) << Hex(bytes);
-}
-
 TEST_F(PrintJobTest, EdelDrawingEndsItsPageWithAFormFeedWhateverThePageBreakOption) {
   StartWith("NewESA721");
   host().PressAlt('K');
