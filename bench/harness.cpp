@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "res/messages.h"
 #include "res/resource.h"
 
 namespace bench {
@@ -13,10 +14,10 @@ const test::TempDir& Folder() {
 }
 
 Harness::Harness(platform::Spooler* spooler)
-    : services_(Folder().File("Varnel.ini")),
-      platform_{services_.windows, services_.clipboard,  spooler ? *spooler : services_.spooler,
-                services_.files,   services_.shell,      services_.clock,
-                services_.pump,    services_.environment} {
+    : services_(Folder().File("Varnel.ini"), res::kAppName),
+      platform_{services_.windows, services_.clipboard,   spooler ? *spooler : services_.spooler,
+                services_.files,   services_.shell,       services_.clock,
+                services_.pump,    services_.environment, res::kAppName} {
   services_.spooler.AddPrinter("TEN-100", "USB001");
   dlg_ = std::make_unique<CVarnelDlg>(platform_);
   dlg_->SetMainWindowRole();

@@ -39,7 +39,8 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/varnel.rc PROPERTIES
 
 enable_language(RC)
 # clock_win32.cpp: the timer resolution that keeps the 2 ms pauses of a parallel port short.
-add_executable(varnel WIN32 src/gui_win32/main.cpp src/platform/win32/clock_win32.cpp
+add_executable(varnel WIN32 src/gui_win32/main.cpp src/app/window_program.cpp
+                            src/platform/win32/clock_win32.cpp
                             ${CMAKE_CURRENT_BINARY_DIR}/varnel.rc)
 target_link_libraries(varnel PRIVATE varnel_win32_gui varnel_spoolers CLI11::CLI11 winmm)
 # wWinMain: the command line in UTF-16.

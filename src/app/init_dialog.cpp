@@ -3,6 +3,7 @@
 
 #include "app/about_dlg.h"
 #include "app/varnel_dlg.h"
+#include "res/messages.h"
 #include "res/resource.h"
 #include "res/templates.h"
 #include "speech/sentences.h"
@@ -15,7 +16,7 @@ bool CVarnelDlg::OnInitDialog() {
 
   Host()->SetIcon(m_hIcon);
   m_strIniPath = Services().environment.SettingsFilePath("Varnel.ini");
-  SetWindowText("Varnel");
+  SetWindowText(res::kAppName);
 
   FillPrinterList();
   LoadSettings();

@@ -4,13 +4,10 @@
 #include "app/varnel_dlg.h"
 #include "platform/text/decimal.h"
 #include "print/job_spec.h"
+#include "res/messages.h"
 #include "res/resource.h"
 
-namespace {
-
-constexpr std::string_view kHalfWidthDigitsOnly = "入力は半角数字を使用してください";
-
-}  // namespace
+namespace {}  // namespace
 
 void CVarnelDlg::SelectSides(int checkedId, int sides) {
   m_btnSingle.SetCheck(checkedId == res::kIdcSingle ? 1 : 0);
@@ -43,7 +40,7 @@ void CVarnelDlg::CheckNumericEdit(platform::Edit& edit, int& value, const std::s
     value = platform::DigitsToInt(text);
     return;
   }
-  MessageBox(kHalfWidthDigitsOnly, "Varnel", platform::kMbOk);
+  MessageBox(res::kHalfWidthDigitsOnly, res::kAppName, platform::kMbOk);
   edit.SetWindowText(resetText);  // raises this handler again with a valid text
   value = resetValue;
 }

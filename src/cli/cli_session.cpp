@@ -7,6 +7,7 @@
 #include "platform/spoolers/spooler_choice.h"
 #include "platform/spoolers/stall_limit.h"
 #include "printers/models.h"
+#include "res/messages.h"
 #include "res/resource.h"
 
 namespace cli {
@@ -34,7 +35,8 @@ Session::Session(std::unique_ptr<platform::Spooler> spooler, std::string setting
                  bool keepSettings)
     : spooler_(std::move(spooler)),
       environment_(MakeEnvironment(std::move(settingsPath), keepSettings)),
-      platform_{windows_, clipboard_, *spooler_, files_, shell_, clock_, pump_, *environment_} {
+      platform_{windows_, clipboard_, *spooler_,     files_,       shell_,
+                clock_,   pump_,      *environment_, res::kAppName} {
   windows_.SetAnswerer([](const platform::MessageBoxRecord& box) {
     std::cerr << box.text << '\n';
     return platform::kMbResultOk;

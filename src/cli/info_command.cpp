@@ -3,15 +3,15 @@
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
-#include "document/reader_messages.h"
 #include "platform/memory/memory_spooler.h"
+#include "res/messages.h"
 #include "res/resource.h"
 
 namespace cli {
 
 namespace {
 
-constexpr std::string_view kRefusedType = document::kUnknownFormatMessage;
+constexpr std::string_view kRefusedType = res::kUnknownFormat;
 
 }  // namespace
 

@@ -5,8 +5,8 @@
 
 #include "app/varnel_dlg.h"
 #include "document/formats.h"
-#include "document/reader_messages.h"
 #include "print/job_spec.h"
+#include "res/messages.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ void CVarnelDlg::OnBrowse() {
   const std::optional<document::Format> format = document::FormatOfExtension(m_strFileExt);
   bool read = false;
   if (!format) {
-    MessageBox(document::kUnknownFormatMessage, "Varnel", platform::kMbOk | platform::kMbIconStop);
+    MessageBox(res::kUnknownFormat, res::kAppName, platform::kMbOk | platform::kMbIconStop);
   } else if (*format == document::Format::kWinBes) {
     read = ReadWinBes();
   } else if (*format == document::Format::kEdel) {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cctype>
 
-#include "document/reader_messages.h"
+#include "res/messages.h"
 
 namespace document {
 
@@ -85,7 +85,7 @@ std::variant<BrailleDocument, std::string_view> ReadFormat(Format format, Bytes 
       return ParseBaseNab(bytes);
     case Format::kWinBes:
       if (auto doc = ParseWinBes(bytes)) return std::move(*doc);
-      return kWrongVersionMessage;
+      return res::kWrongVersion;
     case Format::kEdel:
       if (auto doc = ParseEdel(bytes)) {
         doc->pageCount = 1;
@@ -93,9 +93,9 @@ std::variant<BrailleDocument, std::string_view> ReadFormat(Format format, Bytes 
         doc->charsPerLine = 0;
         return std::move(*doc);
       }
-      return kNotEdelMessage;
+      return res::kNotEdel;
   }
-  return kUnknownFormatMessage;
+  return res::kUnknownFormat;
 }
 
 }  // namespace document

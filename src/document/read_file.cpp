@@ -2,19 +2,19 @@
 #include "app/varnel_dlg.h"
 #include "document/braille_document.h"
 #include "document/formats.h"
-#include "document/reader_messages.h"
 #include "platform/file_io.h"
+#include "res/messages.h"
 
 bool CVarnelDlg::ReadFileBytes(std::vector<std::uint8_t>& bytes) {
   switch (platform::ReadWholeFile(m_strFilePath, document::kMaxFileSize, bytes)) {
     case platform::ReadStatus::kOk:
       return true;
     case platform::ReadStatus::kCannotOpen:
-      MessageBox(m_strFilePath + "\n\n" + std::string(document::kCannotOpenMessage), "Varnel",
+      MessageBox(m_strFilePath + "\n\n" + std::string(res::kCannotOpen), res::kAppName,
                  platform::kMbOk);
       return false;
     case platform::ReadStatus::kTooLarge:
-      MessageBox(document::kTooLargeMessage, "Varnel", platform::kMbOk);
+      MessageBox(res::kTooLarge, res::kAppName, platform::kMbOk);
       return false;
   }
   return false;

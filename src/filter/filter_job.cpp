@@ -5,21 +5,15 @@
 #include <climits>
 #include <string_view>
 
-#include "document/reader_messages.h"
 #include "platform/text/decimal.h"
 #include "print/job_rules.h"
 #include "printers/models.h"
+#include "res/messages.h"
 
 namespace filter {
 
 namespace {
 
-// The dialog's messages for a file it cannot take.
-using document::kCannotOpenMessage;
-using document::kTooLargeMessage;
-using document::kUnknownFormatMessage;
-// The dialog's answer to text that is not a number in the range and copies edits.
-constexpr std::string_view kDigitsOnly = "入力は半角数字を使用してください";
 // What only the filter refuses, in the dialog's manner.
 constexpr std::string_view kOneRangeOnly = "印刷範囲は 1 つだけ指定してください";
 constexpr std::string_view kNoModel = "プリンタの説明に点字プリンタの機種がありません";
@@ -72,13 +66,13 @@ std::optional<std::string> ReadDocument(const FilterRequest& request,
                                         document::BrailleDocument& doc) {
   switch (request.read) {
     case ReadOutcome::kCannotOpen:
-      return request.documentName + "\n\n" + std::string(kCannotOpenMessage);
+      return request.documentName + "\n\n" + std::string(res::kCannotOpen);
     case ReadOutcome::kTooLarge:
-      return std::string(kTooLargeMessage);
+      return std::string(res::kTooLarge);
     case ReadOutcome::kRead:
       break;
   }
-  if (!request.format) return std::string(kUnknownFormatMessage);
+  if (!request.format) return std::string(res::kUnknownFormat);
   auto read = document::ReadFormat(*request.format, request.bytes);
   if (const auto* refusal = std::get_if<std::string_view>(&read)) return std::string(*refusal);
   doc = std::move(std::get<document::BrailleDocument>(read));
@@ -102,7 +96,7 @@ std::optional<std::string> ApplyPageRanges(std::string_view ranges, int pageCoun
   const std::optional<int> start =
       first.empty() && dash != std::string_view::npos ? std::optional<int>(1) : EditValue(first);
   std::optional<int> end = last.empty() ? std::optional<int>(kOpenEnd) : EditValue(last);
-  if (!start || !end) return std::string(kDigitsOnly);
+  if (!start || !end) return std::string(res::kHalfWidthDigitsOnly);
   if (*end == kOpenEnd) end = pageCount;
   spec.startPage = *start;
   spec.endPage = *end;
@@ -140,7 +134,7 @@ std::optional<std::string> ApplyChoices(const FilterRequest& request, const prin
     if (auto refused = ApplyPageRanges(*choices.pageRanges, doc.pageCount, spec)) return refused;
   }
   const std::optional<int> copies = EditValue(choices.copies);
-  if (!copies) return std::string(kDigitsOnly);
+  if (!copies) return std::string(res::kHalfWidthDigitsOnly);
   spec.copies = *copies;
 
   if (choices.sides) {

@@ -27,7 +27,7 @@
 #include "filter/filter_job.h"
 #include "filter/printer_description.h"
 #include "print/embosser_stream.h"
-#include "print/job_messages.h"
+#include "res/messages.h"
 
 namespace {
 
@@ -149,7 +149,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (!sent) {
-    filter::Report("ERROR", print::kPrintFailed);
+    filter::Report("ERROR", res::kPrintFailed);
     filter::AwaitStatusRead();
     return 1;
   }

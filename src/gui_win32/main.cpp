@@ -1,14 +1,11 @@
 // varnel.exe: the main dialog in native Windows dialogs.
 #include <CLI/CLI.hpp>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "app/varnel_app.h"
-#include "platform/platform.h"
-#include "platform/spoolers/spooler_choice.h"
+#include "app/window_program.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/utf16_win32.h"
@@ -20,16 +17,11 @@
 #include "platform/win32/win32_message_box.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_window_system.h"
-#include "printers/models.h"
+#include "res/messages.h"
 
 namespace {
 
 namespace pw = platform::win32;
-
-struct Options {
-  std::string spooler = platform::DefaultSpoolerChoice();
-  std::string settings;
-};
 
 // A program without a console says what its command line got wrong in a box; --help
 // shows the usage the same way. The status of the command-line parser is the program's.
@@ -38,7 +30,7 @@ int ShowParseResult(CLI::App& cli, const CLI::ParseError& e) {
   std::ostringstream err;
   const int status = cli.exit(e, out, err);
   const std::string text = out.str() + err.str();
-  pw::ShowMessageBox(nullptr, text, "Varnel",
+  pw::ShowMessageBox(nullptr, text, res::kAppName,
                      status == 0 ? platform::kMbIconInformation : platform::kMbIconStop);
   return status;
 }
@@ -52,7 +44,7 @@ void SayReady() {
   WriteFile(out, "READY\n", 6, &written, nullptr);
 }
 
-int Run(HINSTANCE instance, const Options& options) {
+int Run(HINSTANCE instance, const app::WindowOptions& options) {
   // The pauses after each byte to a parallel port last 2 ms, not a timer tick.
   const pw::FineTimerResolution fineTimer;
   pw::Win32WindowSystem windows(instance);
@@ -64,13 +56,8 @@ int Run(HINSTANCE instance, const Options& options) {
   pw::Win32Shell shell(windows);
   platform::Win32Environment environment(options.settings);
 
-  std::unique_ptr<platform::Spooler> spooler = platform::MakeSpooler(
-      options.spooler, platform::WindowedSpoolerSettings(pump, printers::VirtualEmbosserNames()));
-
-  platform::Platform services{windows, clipboard, *spooler, fileChooser,
-                              shell,   clock,     pump,     environment};
-  CVarnelApp app(services);
-  app.InitInstance();
+  app::RunWindowProgram({windows, clipboard, fileChooser, shell, clock, pump, environment},
+                        options);
   return 0;
 }
 
@@ -85,15 +72,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   for (const std::string& a : args) argv.push_back(a.c_str());
 
   CLI::App cli{"Varnel: braille embossing"};
-  Options options;
-  cli.add_option("--spooler", options.spooler,
-                 std::string(platform::SpoolerChoices()) + " (default " + options.spooler + ")")
-      ->check([](const std::string& value) -> std::string {
-        if (platform::IsSpoolerChoice(value)) return {};
-        return "expected " + std::string(platform::SpoolerChoices());
-      });
-  cli.add_option("--settings", options.settings,
-                 "settings file (default: beside the program, else %APPDATA%\\Varnel\\)");
+  app::WindowOptions options;
+  app::AddWindowOptions(cli, options, "beside the program, else %APPDATA%\\Varnel\\");
   try {
     cli.parse(static_cast<int>(argv.size()), argv.data());
   } catch (const CLI::ParseError& e) {

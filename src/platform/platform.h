@@ -1,6 +1,8 @@
 // The services a dialog reaches through the platform layer.
 #pragma once
 
+#include <string_view>
+
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/dialog/window_system.h"
@@ -21,6 +23,8 @@ struct Platform {
   Clock& clock;
   MessagePump& pump;
   Environment& environment;
+  // The program's name, the caption of the framework's own message boxes.
+  std::string_view appName;
 };
 
 }  // namespace platform

@@ -1,14 +1,13 @@
 #include "print/job_rules.h"
 
-#include "print/job_messages.h"
 #include "print/job_spec.h"
+#include "res/messages.h"
 #include "speech/sentences.h"
 
 namespace print {
 
 namespace {
 
-constexpr std::string_view kGraphicsHeld = "ファイルには図形データが含まれていますが";
 constexpr std::string_view kBlankLine = "\r\n\r\n";
 
 }  // namespace
@@ -61,34 +60,35 @@ bool ProposedGraphics(const printers::Model& model, bool documentHasGraphics) {
 std::optional<RangeRefusal> CheckRangeAndCopies(int startPage, int endPage, int copies,
                                                 int pageCount) {
   using enum RangeField;
-  if (startPage < 1) return RangeRefusal{"印刷開始頁は 1 頁以上にしてください", kStartPage};
-  if (endPage < 1) return RangeRefusal{"印刷終了頁は 1 頁以上にしてください", kEndPage};
-  if (copies < 1) return RangeRefusal{"印刷部数は 1 部以上にしてください", kCopies};
+  if (startPage < 1) return RangeRefusal{res::kStartPageBelowOne, kStartPage};
+  if (endPage < 1) return RangeRefusal{res::kEndPageBelowOne, kEndPage};
+  if (copies < 1) return RangeRefusal{res::kCopiesBelowOne, kCopies};
   if (startPage > pageCount) {
-    return RangeRefusal{"印刷開始頁がファイル最終頁より大きいです", kStartPage};
+    return RangeRefusal{res::kStartPagePastEnd, kStartPage};
   }
   if (endPage > pageCount) {
-    return RangeRefusal{"印刷終了頁がファイル最終頁より大きいです", kEndPage};
+    return RangeRefusal{res::kEndPagePastEnd, kEndPage};
   }
-  if (startPage > endPage) return RangeRefusal{"印刷終了頁が開始頁より小さいです", kEndPage};
-  if (copies > 1000) return RangeRefusal{"印刷部数は 1000 部以下にしてください", kCopies};
+  if (startPage > endPage) return RangeRefusal{res::kEndBeforeStart, kEndPage};
+  if (copies > 1000) return RangeRefusal{res::kTooManyCopies, kCopies};
   return std::nullopt;
 }
 
 std::optional<std::string_view> CheckEdelOnModel(const printers::Model& model, bool edel) {
   if (!edel || model.graphics) return std::nullopt;
-  return "TEN-100、TEN-10、New ESA721 以外の点字プリンタでは　　\n"
-         "「エーデル」の図形印刷はできません";
+  return res::kEdelNeedsGraphicsModel;
 }
 
 std::string GraphicsWarning(const printers::Model& model, bool documentHasGraphics,
                             bool graphicsOn) {
   if (!documentHasGraphics) return {};
   if (!model.graphics) {
-    return std::string(kGraphicsHeld) + std::string(kBlankLine) + std::string(kNoGraphicsOnModel);
+    return std::string(res::kGraphicsHeld) + std::string(kBlankLine) +
+           std::string(res::kNoGraphicsOnModel);
   }
   if (!graphicsOn) {
-    return std::string(kGraphicsHeld) + std::string(kBlankLine) + std::string(kGraphicsSwitchedOff);
+    return std::string(res::kGraphicsHeld) + std::string(kBlankLine) +
+           std::string(res::kGraphicsSwitchedOff);
   }
   return {};
 }

@@ -10,15 +10,9 @@
 #include "document/braille_document.h"
 #include "document/formats.h"
 #include "print/embosser_stream.h"
-#include "print/job_messages.h"
 #include "print/progress_dlg.h"
+#include "res/messages.h"
 #include "speech/sentences.h"
-
-namespace {
-
-constexpr std::string_view kError = "Error";
-
-}  // namespace
 
 void CVarnelDlg::RunPrintJob() {
   m_nJobStart = m_nStartPage;
@@ -31,11 +25,11 @@ void CVarnelDlg::RunPrintJob() {
 
   m_hPrinter = Services().spooler.Open(m_szPrinterName);
   if (!m_hPrinter) {
-    MessageBox(print::kOpenFailed, kError, platform::kMbIconStop);
+    MessageBox(res::kOpenFailed, res::kErrorCaption, platform::kMbIconStop);
     return;
   }
   if (!m_hPrinter->StartDocument(m_szDocName)) {
-    MessageBox(print::kPrintFailed, kError, platform::kMbIconStop);
+    MessageBox(res::kPrintFailed, res::kErrorCaption, platform::kMbIconStop);
     m_hPrinter->Close();
     m_hPrinter.reset();
     return;
@@ -135,6 +129,6 @@ void CVarnelDlg::FailJob(CProgressDlg& progress) {
   m_hPrinter.reset();
   progress.EndDialog(0);
   progress.DestroyWindow();
-  MessageBox(print::kPrintFailed, kError, platform::kMbIconStop);
+  MessageBox(res::kPrintFailed, res::kErrorCaption, platform::kMbIconStop);
   m_btnPrint.SetFocus();
 }

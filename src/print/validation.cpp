@@ -6,12 +6,7 @@
 #include "document/formats.h"
 #include "print/job_rules.h"
 #include "printers/models.h"
-
-namespace {
-
-constexpr std::string_view kCaption = "Varnel";
-
-}  // namespace
+#include "res/messages.h"
 
 void CVarnelDlg::OnPrint() {
   if (!ValidatePrintRequest()) return;
@@ -20,12 +15,12 @@ void CVarnelDlg::OnPrint() {
 
 bool CVarnelDlg::ValidatePrintRequest() {
   auto refuse = [this](std::string_view message, platform::Edit* focus) {
-    MessageBox(message, kCaption, platform::kMbOk);
+    MessageBox(message, res::kAppName, platform::kMbOk);
     if (focus != nullptr) focus->SetFocus();
     return false;
   };
-  if (m_strPrinterName.empty()) return refuse("プリンタが選択されていません", nullptr);
-  if (m_strFilePath.empty()) return refuse("ファイルが選択されていません", nullptr);
+  if (m_strPrinterName.empty()) return refuse(res::kNoPrinterChosen, nullptr);
+  if (m_strFilePath.empty()) return refuse(res::kNoFileChosen, nullptr);
   if (const auto range =
           print::CheckRangeAndCopies(m_nStartPage, m_nEndPage, m_nCopies, m_nDocPageCount)) {
     switch (range->field) {
@@ -46,7 +41,7 @@ bool CVarnelDlg::ValidatePrintRequest() {
   const std::string warning =
       print::GraphicsWarning(model, m_bDocHasGraphics == 1, m_bGraphics == 1);
   if (!warning.empty() &&
-      MessageBox(warning, kCaption, platform::kMbOkCancel | platform::kMbIconInformation) ==
+      MessageBox(warning, res::kAppName, platform::kMbOkCancel | platform::kMbIconInformation) ==
           platform::kMbResultCancel) {
     return false;
   }

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "app/varnel_dlg.h"
-#include "print/job_messages.h"
 #include "printers/printer_names.h"
+#include "res/messages.h"
 
 bool CVarnelDlg::EnumeratePrinters(std::vector<platform::PrinterInfo>& printers) {
   printers.clear();
   if (Services().spooler.EnumeratePrinters(printers)) return true;
-  MessageBox(print::kEnumerationFailed, "Varnel", platform::kMbOk);
+  MessageBox(res::kEnumerationFailed, res::kAppName, platform::kMbOk);
   return false;
 }
 
@@ -29,7 +29,7 @@ void CVarnelDlg::FillPrinterList() {
 // its server, and a server that is down would hold the dialog for every printer listed.
 void CVarnelDlg::LookUpPrinterPort() {
   if (!Services().spooler.LookUpPort(m_strPrinterName, m_strPort)) {
-    MessageBox(print::kEnumerationFailed, "Varnel", platform::kMbOk);
+    MessageBox(res::kEnumerationFailed, res::kAppName, platform::kMbOk);
     return;
   }
   m_strPort = printers::RemoveColons(m_strPort);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "res/messages.h"
 #include "res/resource.h"
 
 namespace test {
@@ -28,7 +29,8 @@ std::string Hex(const std::vector<std::uint8_t>& bytes) {
   return out;
 }
 
-DialogTest::DialogTest() : settingsPath_(dir_.File("Varnel.ini")), services_(settingsPath_) {}
+DialogTest::DialogTest()
+    : settingsPath_(dir_.File("Varnel.ini")), services_(settingsPath_, res::kAppName) {}
 
 DialogTest::~DialogTest() {
   if (dlg_) dlg_->DestroyWindow();

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <utility>
 
-#include "print/job_messages.h"
+#include "res/messages.h"
 #include "speech/sentences.h"
 
 namespace {
@@ -42,10 +42,10 @@ int main(int argc, char* argv[]) {
         {"PAGE_BREAK_REQUIRED", speech::kPageBreakRequired},
         {"PAGE_BREAK_ON", speech::kPageBreakOn},
         {"PAGE_BREAK_OFF", speech::kPageBreakOff},
-        {"ENUMERATION_FAILED", print::kEnumerationFailed},
-        {"OPEN_FAILED", print::kOpenFailed},
-        {"PRINT_FAILED", print::kPrintFailed},
-        {"NO_GRAPHICS_ON_MODEL", print::kNoGraphicsOnModel},
+        {"ENUMERATION_FAILED", res::kEnumerationFailed},
+        {"OPEN_FAILED", res::kOpenFailed},
+        {"PRINT_FAILED", res::kPrintFailed},
+        {"NO_GRAPHICS_ON_MODEL", res::kNoGraphicsOnModel},
     };
     for (const auto& [name, text] : all) {
       if (name != what) continue;

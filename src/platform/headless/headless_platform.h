@@ -13,7 +13,10 @@
 namespace platform {
 
 struct HeadlessPlatform {
-  explicit HeadlessPlatform(std::string settingsPath) : environment(std::move(settingsPath)) {}
+  HeadlessPlatform(std::string settingsPath, std::string_view appName)
+      : environment(std::move(settingsPath)), platform{windows, clipboard,   spooler,
+                                                       files,   shell,       clock,
+                                                       pump,    environment, appName} {}
   HeadlessPlatform(const HeadlessPlatform&) = delete;
   HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
@@ -25,7 +28,7 @@ struct HeadlessPlatform {
   RecordingClock clock;
   ScriptedPump pump;
   FixedEnvironment environment;
-  Platform platform{windows, clipboard, spooler, files, shell, clock, pump, environment};
+  Platform platform;
 };
 
 }  // namespace platform
