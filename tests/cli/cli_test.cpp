@@ -76,6 +76,16 @@ TEST_F(CliTest, PrintersSaysWhyTheVirtualEmbossersFolderCannotBeMade) {
   EXPECT_EQ(print.err, "プリンタの列挙に失敗\nプリンタの列挙に失敗\n" + why);
   EXPECT_EQ(Cli({"printers", "--spooler", "lpd:x"}).status, 2);
 
+  // A job the embosser's folder cannot take: the message box's words, then the reason.
+  const std::string spool = dir_.File("spool");
+  std::filesystem::create_directory(spool);
+  dir_.Write("spool/仮想TEN-10", std::string("a file, not a folder"));
+  const CliRun job =
+      Cli({"print", Sample("sample.BSE"), "--printer", "仮想TEN-10", "--spooler", "dir:" + spool});
+  EXPECT_EQ(job.status, 1);
+  EXPECT_EQ(job.err, "印刷できませんでした\nファイル「" + spool +
+                         "/仮想TEN-10」に書けません: " + std::strerror(ENOTDIR) + "\n");
+
   // Wine runs a Windows program as the user who starts it, in that user's own prefix.
   if (CliOnWindows()) GTEST_SKIP() << "another user's permissions are POSIX's";
   const std::optional<UnprivilegedUser> user = TestUser();

@@ -1,5 +1,6 @@
 #include "platform/dirspool/dir_job.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -27,21 +28,31 @@ std::string NewJobName() {
 
 }  // namespace
 
+bool DirJob::Fail(const std::string& path) {
+  *failure_ = "ファイル「" + path + "」に書けません: " +
+              spoolos::ErrorText(std::error_code(errno, std::generic_category()));
+  return false;
+}
+
 bool DirJob::StartDocument(std::string_view) {
   if (file_.IsOpen()) return false;
+  failure_->clear();
   std::error_code ec;
   std::filesystem::create_directories(PathFromUtf8(folder_), ec);
-  return file_.Create(folder_ + "/.partial-XXXXXX", 0644);
+  return file_.Create(folder_ + "/.partial-XXXXXX", 0644) || Fail(folder_);
 }
 
 bool DirJob::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) {
   *written = 0;
-  if (!file_.Append(data, size)) return false;
+  if (!file_.Append(data, size)) return Fail(folder_);
   *written = size;
   return true;
 }
 
-bool DirJob::EndDocument() { return file_.Commit(folder_ + "/" + NewJobName()); }
+bool DirJob::EndDocument() {
+  const std::string path = folder_ + "/" + NewJobName();
+  return file_.Commit(path) || Fail(path);
+}
 
 void DirJob::AbortDocument() { file_.Discard(); }
 

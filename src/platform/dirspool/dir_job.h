@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/dirspool/pending_file.h"
@@ -12,7 +13,9 @@ namespace platform {
 
 class DirJob : public PrinterConnection {
  public:
-  explicit DirJob(std::string folder) : folder_(std::move(folder)) {}
+  // `failure` receives why a document failed: the file and the system's reason.
+  DirJob(std::string folder, std::shared_ptr<std::string> failure)
+      : folder_(std::move(folder)), failure_(std::move(failure)) {}
   ~DirJob() override { Close(); }
 
   bool StartDocument(std::string_view documentName) override;
@@ -22,7 +25,10 @@ class DirJob : public PrinterConnection {
   void Close() override;
 
  private:
+  bool Fail(const std::string& path);
+
   std::string folder_;
+  std::shared_ptr<std::string> failure_;
   PendingFile file_;
 };
 

@@ -33,14 +33,14 @@ std::string DirSpooler::PrinterFolder(std::string_view printerName) const {
 
 bool DirSpooler::Fail(const char* before, const std::string& path, const char* after,
                       std::error_code error) {
-  lastError_ = before + path + after;
-  if (error) lastError_ += ": " + spoolos::ErrorText(error);
+  *lastError_ = before + path + after;
+  if (error) *lastError_ += ": " + spoolos::ErrorText(error);
   return false;
 }
 
 bool DirSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   printers.clear();
-  lastError_.clear();
+  lastError_->clear();
   // The virtual embossers are always at hand: their folder is made on first use.
   std::error_code ec;
   std::filesystem::create_directories(PathFromUtf8(directory_), ec);
@@ -77,8 +77,11 @@ std::unique_ptr<PrinterConnection> DirSpooler::Open(std::string_view printerName
   std::vector<PrinterInfo> printers;
   if (!EnumeratePrinters(printers)) return nullptr;
   for (const PrinterInfo& p : printers) {
-    if (p.name == printerName) return std::make_unique<DirJob>(PrinterFolder(printerName));
+    if (p.name == printerName) {
+      return std::make_unique<DirJob>(PrinterFolder(printerName), lastError_);
+    }
   }
+  *lastError_ = "プリンタ「" + std::string(printerName) + "」はありません";
   return nullptr;
 }
 

@@ -5,6 +5,7 @@
 // not at all.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -25,9 +26,9 @@ class DirSpooler : public Spooler {
   const std::string& Directory() const { return directory_; }
   // The folder that receives the jobs of a printer.
   std::string PrinterFolder(std::string_view printerName) const;
-  // Why the last listing failed, in one line naming the folder or file and the system's
-  // reason; empty when it succeeded.
-  std::string LastError() const override { return lastError_; }
+  // Why the last listing or the last document failed, in one line naming the folder or
+  // file and the system's reason; empty when it succeeded.
+  std::string LastError() const override { return *lastError_; }
 
  private:
   // Keeps the reason of a failed listing (the message's text around the path, and the
@@ -36,7 +37,7 @@ class DirSpooler : public Spooler {
 
   std::string directory_;
   std::vector<std::string> virtualEmbossers_;
-  std::string lastError_;
+  std::shared_ptr<std::string> lastError_ = std::make_shared<std::string>();
 };
 
 // True when a printer name can name a folder: valid UTF-8, no "/" or control

@@ -9,6 +9,7 @@
 #include <winspool.h>
 
 #include <cwchar>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -20,20 +21,25 @@ namespace {
 
 class Win32Job : public PrinterConnection {
  public:
-  explicit Win32Job(HANDLE printer) : printer_(printer) {}
+  // `failure` receives why a document failed, in the system's words.
+  Win32Job(HANDLE printer, std::shared_ptr<std::string> failure)
+      : printer_(printer), failure_(std::move(failure)) {}
   ~Win32Job() override { Close(); }
   Win32Job(const Win32Job&) = delete;
   Win32Job& operator=(const Win32Job&) = delete;
 
   bool StartDocument(std::string_view documentName) override {
     if (printer_ == nullptr || state_ != State::kIdle) return false;
+    failure_->clear();
     // The name only labels the job in the queue: one that is not UTF-8 gives way to the
     // program's name rather than failing the job.
     std::wstring name = win32::Utf16FromUtf8(documentName).value_or(L"");
     if (name.empty()) name = L"Varnel";
     wchar_t datatype[] = L"RAW";
     DOC_INFO_1W info{name.data(), nullptr, datatype};
-    if (StartDocPrinterW(printer_, 1, reinterpret_cast<BYTE*>(&info)) == 0) return false;
+    if (StartDocPrinterW(printer_, 1, reinterpret_cast<BYTE*>(&info)) == 0) {
+      return Fail("印刷を始められません");
+    }
     state_ = State::kPrinting;
     return true;
   }
@@ -46,6 +52,7 @@ class Win32Job : public PrinterConnection {
     *written = done;
     // The first failure is kept: the document now lacks bytes and cannot succeed.
     if (!ok || done != size) {
+      Fail("プリンタに書けません");
       state_ = State::kFailed;
       return false;
     }
@@ -54,7 +61,9 @@ class Win32Job : public PrinterConnection {
 
   bool EndDocument() override {
     if (state_ == State::kIdle) return false;
-    if (state_ == State::kFailed || !EndDocPrinter(printer_)) {
+    const bool ended = state_ == State::kPrinting && EndDocPrinter(printer_);
+    if (!ended) {
+      if (state_ == State::kPrinting) Fail("印刷を終えられません");
       AbortPrinter(printer_);
       state_ = State::kIdle;
       return false;
@@ -78,7 +87,15 @@ class Win32Job : public PrinterConnection {
  private:
   enum class State { kIdle, kPrinting, kFailed };
 
+  // Keeps the system's reason for the step that failed; false.
+  bool Fail(const char* step) {
+    const DWORD reason = GetLastError();
+    if (failure_->empty()) *failure_ = std::string(step) + ": " + win32::SystemMessage(reason);
+    return false;
+  }
+
   HANDLE printer_;
+  std::shared_ptr<std::string> failure_;
   State state_ = State::kIdle;
 };
 
@@ -142,13 +159,13 @@ std::string PortOnItsHandle(const wchar_t* printerName) {
 
 bool Win32Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   printers.clear();
-  lastError_.clear();
+  lastError_->clear();
   std::vector<BYTE> names;
   std::vector<BYTE> locals;
   DWORD nameCount = 0;
   DWORD localCount = 0;
-  if (!Enumerate(kNameFlags, 4, names, nameCount, lastError_) ||
-      !Enumerate(PRINTER_ENUM_LOCAL, 5, locals, localCount, lastError_)) {
+  if (!Enumerate(kNameFlags, 4, names, nameCount, *lastError_) ||
+      !Enumerate(PRINTER_ENUM_LOCAL, 5, locals, localCount, *lastError_)) {
     return false;
   }
   const auto* named = reinterpret_cast<const PRINTER_INFO_4W*>(names.data());
@@ -169,10 +186,10 @@ bool Win32Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
 }
 
 bool Win32Spooler::LookUpPort(std::string_view printerName, std::string& port) {
-  lastError_.clear();
+  lastError_->clear();
   std::vector<BYTE> names;
   DWORD count = 0;
-  if (!Enumerate(kNameFlags, 4, names, count, lastError_)) return false;
+  if (!Enumerate(kNameFlags, 4, names, count, *lastError_)) return false;
   const auto* named = reinterpret_cast<const PRINTER_INFO_4W*>(names.data());
   for (DWORD i = 0; i < count; ++i) {
     // Only a listed name is opened: opening any other could reach a server the user
@@ -186,12 +203,17 @@ bool Win32Spooler::LookUpPort(std::string_view printerName, std::string& port) {
 }
 
 std::unique_ptr<PrinterConnection> Win32Spooler::Open(std::string_view printerName) {
+  lastError_->clear();
   std::optional<std::wstring> name = win32::Utf16FromUtf8(printerName);
   if (!name || name->empty()) return nullptr;
   PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ACCESS_USE};
   HANDLE printer = nullptr;
-  if (!OpenPrinterW(name->data(), &printer, &defaults)) return nullptr;
-  return std::make_unique<Win32Job>(printer);
+  if (!OpenPrinterW(name->data(), &printer, &defaults)) {
+    *lastError_ = "プリンタ「" + std::string(printerName) +
+                  "」を開けません: " + win32::SystemMessage(GetLastError());
+    return nullptr;
+  }
+  return std::make_unique<Win32Job>(printer, lastError_);
 }
 
 }  // namespace platform

@@ -22,10 +22,11 @@ class Win32Spooler : public Spooler {
   bool LookUpPort(std::string_view printerName, std::string& port) override;
   // Opens the printer of that exact name for printing.
   std::unique_ptr<PrinterConnection> Open(std::string_view printerName) override;
-  std::string LastError() const override { return lastError_; }
+  // Why the last listing, opening or document failed, in the system's words.
+  std::string LastError() const override { return *lastError_; }
 
  private:
-  std::string lastError_;
+  std::shared_ptr<std::string> lastError_ = std::make_shared<std::string>();
 };
 
 }  // namespace platform
