@@ -15,8 +15,8 @@ add_compile_definitions(WINVER=0x0A00 _WIN32_WINNT=0x0A00 UNICODE _UNICODE NOMIN
 
 set(VARNEL_OS_SOURCES
   src/platform/win32/cp932_win32.cpp
-  src/platform/win32/environment_win32.cpp
-  src/platform/win32/file_io_win32.cpp
+  src/platform/win32/environment.cpp
+  src/platform/win32/file_io.cpp
   src/platform/win32/files_win32.cpp
   src/platform/win32/utf16_win32.cpp)
 # SHGetKnownFolderPath, CoTaskMemFree.

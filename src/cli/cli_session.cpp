@@ -24,7 +24,8 @@ namespace {
 
 std::unique_ptr<platform::Environment> MakeEnvironment(std::string settingsPath,
                                                        bool keepSettings) {
-  auto environment = platform::MakeSystemEnvironment(std::move(settingsPath));
+  std::unique_ptr<platform::Environment> environment =
+      std::make_unique<platform::SystemEnvironment>(std::move(settingsPath));
   if (keepSettings) return std::make_unique<SettingsSnapshot>(std::move(environment));
   return environment;
 }

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "app/window_program.h"
-#include "platform/posix/environment_posix.h"
+#include "platform/environment.h"
 #include "platform/wx/wx_assert.h"
 #include "platform/wx/wx_clipboard.h"
 #include "platform/wx/wx_event_pump.h"
@@ -39,7 +39,7 @@ class VarnelWxApp : public wxApp {
     pwx::WxClock clock(pump);
     pwx::WxFileChooser fileChooser(windows);
     pwx::WxShell shell;
-    platform::PosixEnvironment environment(options_.settings);
+    platform::SystemEnvironment environment(options_.settings);
 
     app::RunWindowProgram({windows, clipboard, fileChooser, shell, clock, pump, environment},
                           options_);

@@ -7,7 +7,7 @@
 
 #include "app/window_program.h"
 #include "platform/win32/clock_win32.h"
-#include "platform/win32/environment_win32.h"
+#include "platform/environment.h"
 #include "platform/win32/utf16_win32.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_event_pump.h"
@@ -54,7 +54,7 @@ int Run(HINSTANCE instance, const app::WindowOptions& options) {
   pw::Win32Clock clock(pump);
   pw::Win32FileChooser fileChooser(windows);
   pw::Win32Shell shell(windows);
-  platform::Win32Environment environment(options.settings);
+  platform::SystemEnvironment environment(options.settings);
 
   app::RunWindowProgram({windows, clipboard, fileChooser, shell, clock, pump, environment},
                         options);

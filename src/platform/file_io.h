@@ -1,4 +1,5 @@
-// Whole-file reads and atomic replacement.
+// Whole-file reads and atomic replacement, each system's own (posix/file_io.cpp,
+// win32/file_io.cpp).
 #pragma once
 
 #include <cstddef>
@@ -36,6 +37,15 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8
 // half-written file. An existing file, readable or not, is left as it is. False when
 // nothing was written.
 bool CreateFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// True when nothing of that name exists (a dangling link is something).
+bool IsAbsent(const std::string& path);
+
+// True when this process can make a new file in `folder`.
+bool FolderTakesNewFiles(const std::string& folder);
+
+// `name` in `folder`, joined by the system's separator.
+std::string JoinPath(const std::string& folder, std::string_view name);
 
 // The file system path of a UTF-8 path, for std::filesystem and the file streams: on
 // Windows paths are UTF-16, and a path given as bytes would be read in the ANSI code

