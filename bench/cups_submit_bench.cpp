@@ -1,4 +1,4 @@
-// A 1 MiB raw job submitted to a CUPS queue two ways, side by side: through CupsSpooler
+// A 1 MiB raw job submitted to a CUPS queue two ways, side by side: through the CUPS spooler
 // with one write per byte (as the print job writes), and with `lp -o raw` of the same
 // bytes. Each run is timed to two points: the client is done (EndDocument returned, lp
 // exited) and the job is printed (the queue's capture file holds all the bytes). The
@@ -65,7 +65,7 @@ bool PerByte(const std::string& queue, const std::vector<char>& bytes, Run& run)
   rusage before{}, after{};
   getrusage(RUSAGE_SELF, &before);
   const auto start = Clock::now();
-  platform::CupsSpooler spooler;
+  platform::cups::Spooler spooler;
   std::unique_ptr<platform::PrinterConnection> printer = spooler.Open(queue);
   if (!printer || !printer->StartDocument("cups_submit_bench")) return false;
   for (char c : bytes) {

@@ -14,22 +14,22 @@ add_link_options($<$<CONFIG:Release>:-s>)
 add_compile_definitions(WINVER=0x0A00 _WIN32_WINNT=0x0A00 UNICODE _UNICODE NOMINMAX)
 
 set(VARNEL_OS_SOURCES
-  src/platform/win32/cp932_win32.cpp
+  src/platform/win32/cp932.cpp
   src/platform/win32/environment.cpp
   src/platform/win32/file_io.cpp
-  src/platform/win32/files_win32.cpp
-  src/platform/win32/utf16_win32.cpp)
+  src/platform/win32/files.cpp
+  src/platform/win32/utf16.cpp)
 # SHGetKnownFolderPath, CoTaskMemFree.
 set(VARNEL_OS_LIBRARIES shell32 ole32)
-set(VARNEL_SPOOL_OS_SOURCES src/platform/win32/spool_os_win32.cpp)
+set(VARNEL_SPOOL_OS_SOURCES src/platform/win32/spool_os.cpp)
 set(VARNEL_CLI_OS_SOURCES
   src/cli/signals_win32.cpp
-  src/platform/win32/clock_win32.cpp
-  src/platform/win32/console_win32.cpp)
+  src/platform/win32/clock.cpp
+  src/platform/win32/console.cpp)
 set(VARNEL_CLI_MAIN src/cli/main_win32.cpp)
 
 # The Windows print spooler.
-add_library(varnel_win32_spooler STATIC src/platform/win32/spooler_win32.cpp)
+add_library(varnel_win32_spooler STATIC src/platform/win32/spooler.cpp)
 target_link_libraries(varnel_win32_spooler PUBLIC varnel_core winspool)
 varnel_strict(varnel_win32_spooler)
 

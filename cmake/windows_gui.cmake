@@ -3,17 +3,17 @@
 # cmake/windows_build.cmake when VARNEL_WIN32_GUI is on.
 
 add_library(varnel_win32_gui STATIC
-  src/platform/win32/win32_accessibility.cpp
-  src/platform/win32/win32_clipboard.cpp
-  src/platform/win32/win32_dialog_build.cpp
-  src/platform/win32/win32_dialog_host.cpp
-  src/platform/win32/win32_dialog_input.cpp
-  src/platform/win32/win32_event_pump.cpp
-  src/platform/win32/win32_file_chooser.cpp
-  src/platform/win32/win32_icons.cpp
-  src/platform/win32/win32_message_box.cpp
-  src/platform/win32/win32_shell.cpp
-  src/platform/win32/win32_window_system.cpp)
+  src/platform/win32_gui/win32_accessibility.cpp
+  src/platform/win32_gui/win32_clipboard.cpp
+  src/platform/win32_gui/win32_dialog_build.cpp
+  src/platform/win32_gui/win32_dialog_host.cpp
+  src/platform/win32_gui/win32_dialog_input.cpp
+  src/platform/win32_gui/win32_event_pump.cpp
+  src/platform/win32_gui/win32_file_chooser.cpp
+  src/platform/win32_gui/win32_icons.cpp
+  src/platform/win32_gui/win32_message_box.cpp
+  src/platform/win32_gui/win32_shell.cpp
+  src/platform/win32_gui/win32_window_system.cpp)
 # Common controls (the progress bar), the file dialog, COM for the accessibility
 # annotations and the notifications' strings, the shell.
 target_link_libraries(varnel_win32_gui PUBLIC varnel_core comctl32 comdlg32 ole32 oleaut32 uuid
@@ -40,7 +40,7 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/varnel.rc PROPERTIES
 enable_language(RC)
 # clock_win32.cpp: the timer resolution that keeps the 2 ms pauses of a parallel port short.
 add_executable(varnel WIN32 src/gui_win32/main.cpp src/app/window_program.cpp
-                            src/platform/win32/clock_win32.cpp
+                            src/platform/win32/clock.cpp
                             ${CMAKE_CURRENT_BINARY_DIR}/varnel.rc)
 target_link_libraries(varnel PRIVATE varnel_win32_gui varnel_spoolers CLI11::CLI11 winmm)
 # wWinMain: the command line in UTF-16.

@@ -7,9 +7,9 @@
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
-#include "platform/win32/clock_win32.h"
-#include "platform/win32/console_win32.h"
-#include "platform/win32/utf16_win32.h"
+#include "platform/win32/clock.h"
+#include "platform/win32/console.h"
+#include "platform/win32/utf16.h"
 
 int wmain(int argc, wchar_t** argv) {
   platform::win32::UseUtf8StandardStreams();

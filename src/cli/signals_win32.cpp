@@ -3,7 +3,7 @@
 #include "cli/cli_session.h"
 #include "platform/dirspool/pending_file.h"
 #include "platform/dirspool/spool_os.h"
-#include "platform/win32/console_win32.h"
+#include "platform/win32/console.h"
 
 namespace cli {
 

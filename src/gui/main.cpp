@@ -31,14 +31,14 @@ class VarnelWxApp : public wxApp {
     namespace pwx = platform::wx;
     pwx::LogAssertionsInsteadOfAsking();
 
-    pwx::WxWindowSystem windows;
+    pwx::WindowSystem windows;
     // Tests wait for this line before they press keys.
     windows.OnMainWindowReady([] { std::cout << "READY" << std::endl; });
-    pwx::WxClipboard clipboard;
-    pwx::WxMessagePump pump;
-    pwx::WxClock clock(pump);
-    pwx::WxFileChooser fileChooser(windows);
-    pwx::WxShell shell;
+    pwx::Clipboard clipboard;
+    pwx::MessagePump pump;
+    pwx::Clock clock(pump);
+    pwx::FileChooser fileChooser(windows);
+    pwx::Shell shell;
     platform::SystemEnvironment environment(options_.settings);
 
     app::RunWindowProgram({windows, clipboard, fileChooser, shell, clock, pump, environment},

@@ -6,17 +6,17 @@
 #include <vector>
 
 #include "app/window_program.h"
-#include "platform/win32/clock_win32.h"
 #include "platform/environment.h"
-#include "platform/win32/utf16_win32.h"
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_event_pump.h"
-#include "platform/win32/win32_file_chooser.h"
-#include "platform/win32/win32_gui_text.h"
-#include "platform/win32/win32_gui_windows.h"
-#include "platform/win32/win32_message_box.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32/clock.h"
+#include "platform/win32/utf16.h"
+#include "platform/win32_gui/win32_clipboard.h"
+#include "platform/win32_gui/win32_event_pump.h"
+#include "platform/win32_gui/win32_file_chooser.h"
+#include "platform/win32_gui/win32_gui_text.h"
+#include "platform/win32_gui/win32_gui_windows.h"
+#include "platform/win32_gui/win32_message_box.h"
+#include "platform/win32_gui/win32_shell.h"
+#include "platform/win32_gui/win32_window_system.h"
 #include "res/messages.h"
 
 namespace {
@@ -47,13 +47,13 @@ void SayReady() {
 int Run(HINSTANCE instance, const app::WindowOptions& options) {
   // The pauses after each byte to a parallel port last 2 ms, not a timer tick.
   const pw::FineTimerResolution fineTimer;
-  pw::Win32WindowSystem windows(instance);
+  pw::WindowSystem windows(instance);
   windows.OnMainWindowReady(&SayReady);
-  pw::Win32Clipboard clipboard(windows);
-  pw::Win32MessagePump pump(windows);
-  pw::Win32Clock clock(pump);
-  pw::Win32FileChooser fileChooser(windows);
-  pw::Win32Shell shell(windows);
+  pw::Clipboard clipboard(windows);
+  pw::MessagePump pump(windows);
+  pw::Clock clock(pump);
+  pw::FileChooser fileChooser(windows);
+  pw::Shell shell(windows);
   platform::SystemEnvironment environment(options.settings);
 
   app::RunWindowProgram({windows, clipboard, fileChooser, shell, clock, pump, environment},

@@ -125,7 +125,7 @@ class StoppedScheduler {
 
 TEST_F(CupsLive, OpensOnlyQueuesThatExist) {
   AddQueue("ESA721", "esa721.bin");
-  platform::CupsSpooler spooler;
+  platform::cups::Spooler spooler;
   EXPECT_NE(spooler.Open("ESA721"), nullptr);
   EXPECT_EQ(spooler.Open("NoSuchQueue"), nullptr);
   EXPECT_EQ(spooler.Open("ESA721 "), nullptr);
@@ -143,7 +143,7 @@ TEST_F(CupsLive, OpensOnlyQueuesThatExist) {
 TEST_F(CupsLive, AnAbandonedDocumentPrintsNothing) {
   const std::string out = AddQueue("TEN10", "ten10.bin");
   const std::vector<std::uint8_t> bytes = RandomBytes(200 * 1024, 3);
-  platform::CupsSpooler spooler;
+  platform::cups::Spooler spooler;
   std::unique_ptr<platform::PrinterConnection> printer = spooler.Open("TEN10");
   ASSERT_NE(printer, nullptr);
   ASSERT_TRUE(printer->StartDocument("aborted"));
@@ -173,7 +173,7 @@ TEST_F(CupsLive, DeliversEveryByteWhateverTheLength) {
   // The job collects bytes into blocks: documents that end inside a block, at its end or
   // just after it arrive whole, one after another on the same connection.
   const std::string out = AddQueue("NABCC-DBL", "nabcc.bin");
-  platform::CupsSpooler spooler;
+  platform::cups::Spooler spooler;
   std::unique_ptr<platform::PrinterConnection> printer = spooler.Open("NABCC-DBL");
   ASSERT_NE(printer, nullptr);
   constexpr std::size_t kBlock = platform::cups::kBlockBytes;
@@ -198,7 +198,7 @@ TEST_F(CupsLive, ABlockThatCannotBeSentFailsTheJob) {
   // The waiting policy gives a request up at its first wait while the scheduler is stopped.
   bool stalled = false;
   int waits = 0;
-  platform::CupsSpooler spooler([&] {
+  platform::cups::Spooler spooler([&] {
     ++waits;
     return !stalled;
   });

@@ -9,7 +9,7 @@
 
 namespace {
 
-using platform::JobTitle;
+using platform::cups::JobTitle;
 
 std::string Repeat(std::string_view piece, std::size_t times) {
   std::string s;

@@ -9,7 +9,7 @@
 
 namespace {
 
-using platform::UriWithoutCredentials;
+using platform::cups::UriWithoutCredentials;
 
 struct Case {
   const char* uri;

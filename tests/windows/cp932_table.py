@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""What the Linux code page 932 converter (src/platform/text/cp932.cpp, on glibc's iconv)
+"""What the Linux code page 932 converter (src/platform/posix/cp932.cpp, on glibc's iconv)
 makes of every character, for the Windows converter's test to compare with.
 
 Lines: "E <code point> <bytes>|-" for every character of the Basic Multilingual Plane

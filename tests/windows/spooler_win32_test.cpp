@@ -1,10 +1,9 @@
 // The Windows spooler as the program chooses and asks it, without a printer at hand (the
 // printing itself is tested through Wine's spooler and a CUPS scheduler: test_spooler.sh).
-#include "platform/win32/spooler_win32.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/spoolers/spooler_choice.h"
+#include "platform/win32/spooler.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include "platform/dialog/dialog.h"
 #include "platform/headless/scripted_services.h"
 #include "platform/memory/memory_spooler.h"
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_dialog_host.h"
-#include "platform/win32/win32_event_pump.h"
-#include "platform/win32/win32_gui_windows.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32_gui/win32_clipboard.h"
+#include "platform/win32_gui/win32_dialog_host.h"
+#include "platform/win32_gui/win32_event_pump.h"
+#include "platform/win32_gui/win32_gui_windows.h"
+#include "platform/win32_gui/win32_window_system.h"
 // After windows.h.
 #include <oleacc.h>
 
@@ -73,7 +73,7 @@ class Win32HostTest : public testing::Test {
     dialog_->events.clear();
     return *dialog_;
   }
-  pw::Win32DialogHost& Host() { return *static_cast<pw::Win32DialogHost*>(dialog_->Host()); }
+  pw::DialogHost& Host() { return *static_cast<pw::DialogHost*>(dialog_->Host()); }
   HWND Control(int id) { return Host().ControlWindow(id); }
 
   // Handles what is waiting, then what that brought, for a while.
@@ -102,13 +102,13 @@ class Win32HostTest : public testing::Test {
     Settle();
   }
 
-  pw::Win32WindowSystem windows_;
-  pw::Win32Clipboard clipboard_;
+  pw::WindowSystem windows_;
+  pw::Clipboard clipboard_;
   platform::MemorySpooler spooler_;
   platform::ScriptedFileChooser files_;
   platform::RecordingShell shell_;
   platform::RecordingClock clock_;
-  pw::Win32MessagePump pump_;
+  pw::MessagePump pump_;
   platform::FixedEnvironment environment_;
   platform::Platform platform_;
   std::unique_ptr<RecordingDialog> dialog_;

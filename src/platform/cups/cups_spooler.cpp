@@ -9,7 +9,7 @@
 #include "platform/cups/cups_http.h"
 #include "platform/cups/cups_job.h"
 
-namespace platform {
+namespace platform::cups {
 
 namespace {
 
@@ -48,11 +48,10 @@ bool QueueExists(http_t* http, const std::string& name) {
 
 }  // namespace
 
-CupsSpooler::CupsSpooler(std::function<bool()> keepWaiting)
-    : keepWaiting_(std::move(keepWaiting)) {}
-CupsSpooler::~CupsSpooler() = default;
+Spooler::Spooler(std::function<bool()> keepWaiting) : keepWaiting_(std::move(keepWaiting)) {}
+Spooler::~Spooler() = default;
 
-bool CupsSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
+bool Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   printers.clear();
   lastError_->clear();
   const std::unique_ptr<cups::Http> http = cups::Http::Connect(keepWaiting_);
@@ -102,7 +101,7 @@ bool CupsSpooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   return true;
 }
 
-std::unique_ptr<PrinterConnection> CupsSpooler::Open(std::string_view printerName) {
+std::unique_ptr<PrinterConnection> Spooler::Open(std::string_view printerName) {
   // An empty name would stand for the default queue.
   if (printerName.empty()) return nullptr;
   lastError_->clear();
@@ -119,4 +118,4 @@ std::unique_ptr<PrinterConnection> CupsSpooler::Open(std::string_view printerNam
   return std::make_unique<cups::Job>(std::move(http), std::move(name), keepWaiting_, lastError_);
 }
 
-}  // namespace platform
+}  // namespace platform::cups

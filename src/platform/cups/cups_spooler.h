@@ -9,14 +9,14 @@
 
 #include "platform/spooler.h"
 
-namespace platform {
+namespace platform::cups {
 
-class CupsSpooler : public Spooler {
+class Spooler : public platform::Spooler {
  public:
   // `keepWaiting` runs while a request waits on the server (about once a second); it keeps
   // the windows alive and returns false to give the request up.
-  explicit CupsSpooler(std::function<bool()> keepWaiting = [] { return true; });
-  ~CupsSpooler() override;
+  explicit Spooler(std::function<bool()> keepWaiting = [] { return true; });
+  ~Spooler() override;
 
   bool EnumeratePrinters(std::vector<PrinterInfo>& printers) override;
   std::unique_ptr<PrinterConnection> Open(std::string_view printerName) override;
@@ -36,4 +36,4 @@ std::string UriWithoutCredentials(std::string_view uri);
 // bytes become U+FFFD), cut at a character boundary to 255 bytes.
 std::string JobTitle(std::string_view documentName);
 
-}  // namespace platform
+}  // namespace platform::cups

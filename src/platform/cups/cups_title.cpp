@@ -5,7 +5,7 @@
 #include "platform/cups/cups_spooler.h"
 #include "platform/text/utf8.h"
 
-namespace platform {
+namespace platform::cups {
 
 namespace {
 
@@ -42,4 +42,4 @@ std::string JobTitle(std::string_view documentName) {
   return std::string(Utf8Prefix(title, kMaxTitleBytes));
 }
 
-}  // namespace platform
+}  // namespace platform::cups

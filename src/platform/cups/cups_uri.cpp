@@ -10,7 +10,7 @@
 
 #include "platform/cups/cups_spooler.h"
 
-namespace platform {
+namespace platform::cups {
 
 namespace {
 
@@ -119,4 +119,4 @@ std::string UriWithoutCredentials(std::string_view uri) {
   return port;
 }
 
-}  // namespace platform
+}  // namespace platform::cups

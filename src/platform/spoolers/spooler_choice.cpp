@@ -9,7 +9,7 @@
 #include "platform/cups/cups_spooler.h"
 #endif
 #ifdef VARNEL_HAVE_WIN32_SPOOLER
-#include "platform/win32/spooler_win32.h"
+#include "platform/win32/spooler.h"
 #endif
 
 namespace platform {
@@ -84,11 +84,11 @@ std::unique_ptr<Spooler> MakeSpooler(std::string_view choice, SpoolerSettings se
                                         std::move(settings.virtualEmbossers));
   }
 #ifdef VARNEL_HAVE_CUPS
-  if (choice == kCups) return std::make_unique<CupsSpooler>(std::move(settings.keepWaiting));
+  if (choice == kCups) return std::make_unique<cups::Spooler>(std::move(settings.keepWaiting));
 #endif
 #ifdef VARNEL_HAVE_WIN32_SPOOLER
   // The Windows spooler answers at once: there is no server to wait on.
-  if (choice == kWindows) return std::make_unique<Win32Spooler>();
+  if (choice == kWindows) return std::make_unique<win32::Spooler>();
 #endif
   return nullptr;
 }

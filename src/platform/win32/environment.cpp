@@ -2,7 +2,7 @@
 // Program Files, so its settings go to the user's roaming application data.
 #include "platform/environment.h"
 
-#include "platform/win32/utf16_win32.h"
+#include "platform/win32/utf16.h"
 // After windows.h.
 #include <shlobj.h>
 

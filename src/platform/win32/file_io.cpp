@@ -3,8 +3,8 @@
 // when it could be opened for writing, and created only where no file of its name exists.
 #include "platform/file_io.h"
 
-#include "platform/win32/files_win32.h"
-#include "platform/win32/utf16_win32.h"
+#include "platform/win32/files.h"
+#include "platform/win32/utf16.h"
 
 namespace platform {
 

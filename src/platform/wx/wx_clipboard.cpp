@@ -9,7 +9,7 @@ namespace platform::wx {
 
 // On X11 the program owns the selection and serves the text from its event loop, so the
 // text stays readable only while the program runs and pumps events.
-bool WxClipboard::PutText(std::string_view text) {
+bool Clipboard::PutText(std::string_view text) {
   if (!wxTheClipboard->Open()) return false;  // busy: the sentence is dropped
   // SetData replaces every format on the clipboard; the clipboard owns the object.
   wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));

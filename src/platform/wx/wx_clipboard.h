@@ -5,7 +5,7 @@
 
 namespace platform::wx {
 
-class WxClipboard : public Clipboard {
+class Clipboard : public platform::Clipboard {
  public:
   bool PutText(std::string_view text) override;
 };

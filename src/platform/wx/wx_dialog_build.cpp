@@ -68,7 +68,7 @@ W* CreateControl(bool hidden, Args&&... args) {
 
 }  // namespace
 
-void WxDialogHost::BuildWindow(wxWindow* parent) {
+void DialogHost::BuildWindow(wxWindow* parent) {
   long style = wxCAPTION;
   if ((template_.style & kSystemMenu) != 0) style |= wxSYSTEM_MENU | wxCLOSE_BOX;
   if ((template_.style & kMinimizeBox) != 0) style |= wxMINIMIZE_BOX;
@@ -89,7 +89,7 @@ void WxDialogHost::BuildWindow(wxWindow* parent) {
   }
 }
 
-void WxDialogHost::BuildControls() {
+void DialogHost::BuildControls() {
   const auto& tpl = template_.controls;
   // A radio group runs from a control that starts a group to the next one.
   std::vector<std::size_t> group(tpl.size());
@@ -126,7 +126,7 @@ void WxDialogHost::BuildControls() {
   }
 }
 
-wxWindow* WxDialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOfGroup) {
+wxWindow* DialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOfGroup) {
   const wxPoint pos = window_->ConvertDialogToPixels(wxPoint(c.rect.x, c.rect.y));
   const wxSize size = window_->ConvertDialogToPixels(wxSize(c.rect.width, c.rect.height));
   // Radio buttons, check boxes and the combo box take their natural height: the
@@ -207,7 +207,7 @@ wxWindow* WxDialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOf
   return w;
 }
 
-void WxDialogHost::InstallAccelerators() {
+void DialogHost::InstallAccelerators() {
   // GTK ignores the mnemonics of widgets that are not mapped, so the Alt keys of the
   // hidden buttons come from a table made from their captions. The visible buttons keep
   // their own mnemonics: in the table they would fire even while disabled.

@@ -19,8 +19,8 @@
 
 namespace platform::wx {
 
-WxDialogHost::WxDialogHost(WxWindowSystem& system, const DialogTemplate& tpl, Dialog& dialog,
-                           wxWindow* parent)
+DialogHost::DialogHost(WindowSystem& system, const DialogTemplate& tpl, Dialog& dialog,
+                       wxWindow* parent)
     : system_(system), template_(tpl), dialog_(dialog) {
   BuildWindow(parent);
   BuildControls();
@@ -31,9 +31,9 @@ WxDialogHost::WxDialogHost(WxWindowSystem& system, const DialogTemplate& tpl, Di
 
 // The window goes with its dialog object, at once: nothing of it may outlive the object
 // its events would be reported to.
-WxDialogHost::~WxDialogHost() { delete window_; }
+DialogHost::~DialogHost() { delete window_; }
 
-WxDialogHost::Control* WxDialogHost::Find(int id) {
+DialogHost::Control* DialogHost::Find(int id) {
   if (id == kStaticId) return nullptr;
   for (Control& c : controls_) {
     if (c.tpl->id == id) return &c;
@@ -41,13 +41,13 @@ WxDialogHost::Control* WxDialogHost::Find(int id) {
   return nullptr;
 }
 
-const WxDialogHost::Control* WxDialogHost::Find(int id) const {
-  return const_cast<WxDialogHost*>(this)->Find(id);
+const DialogHost::Control* DialogHost::Find(int id) const {
+  return const_cast<DialogHost*>(this)->Find(id);
 }
 
 // ---- text ----
 
-std::string WxDialogHost::GetText(int id) const {
+std::string DialogHost::GetText(int id) const {
   const Control* c = Find(id);
   if (c == nullptr) return {};
   switch (c->tpl->kind) {
@@ -60,7 +60,7 @@ std::string WxDialogHost::GetText(int id) const {
   }
 }
 
-void WxDialogHost::SetText(int id, std::string_view text) {
+void DialogHost::SetText(int id, std::string_view text) {
   Control* c = Find(id);
   if (c == nullptr) return;
   switch (c->tpl->kind) {
@@ -84,7 +84,7 @@ void WxDialogHost::SetText(int id, std::string_view text) {
 
 // ---- buttons ----
 
-int WxDialogHost::GetCheck(int id) const {
+int DialogHost::GetCheck(int id) const {
   const Control* c = Find(id);
   if (c == nullptr) return kUnchecked;
   switch (c->tpl->kind) {
@@ -97,7 +97,7 @@ int WxDialogHost::GetCheck(int id) const {
   }
 }
 
-void WxDialogHost::SetCheck(int id, int state) {
+void DialogHost::SetCheck(int id, int state) {
   Control* c = Find(id);
   if (c == nullptr) return;
   const bool on = state != kUnchecked;
@@ -116,26 +116,26 @@ void WxDialogHost::SetCheck(int id, int state) {
 
 // ---- visibility, enabled state, focus ----
 
-void WxDialogHost::ShowControl(int id, bool show) {
+void DialogHost::ShowControl(int id, bool show) {
   if (Control* c = Find(id)) c->window->Show(show);
 }
 
-bool WxDialogHost::IsControlVisible(int id) const {
+bool DialogHost::IsControlVisible(int id) const {
   const Control* c = Find(id);
   return c != nullptr && c->window->IsShown();
 }
 
-void WxDialogHost::EnableControl(int id, bool enable) {
+void DialogHost::EnableControl(int id, bool enable) {
   if (Control* c = Find(id)) c->window->Enable(enable);
 }
 
-bool WxDialogHost::IsControlEnabled(int id) const {
+bool DialogHost::IsControlEnabled(int id) const {
   // The control's own state, whatever the window's.
   const Control* c = Find(id);
   return c != nullptr && c->window->IsThisEnabled();
 }
 
-void WxDialogHost::SetFocus(int id) {
+void DialogHost::SetFocus(int id) {
   Control* c = Find(id);
   if (c == nullptr) return;
   // A window that is shown but not active (its modeless child was on top until now)
@@ -146,7 +146,7 @@ void WxDialogHost::SetFocus(int id) {
   focusSet_ = true;
 }
 
-int WxDialogHost::GetFocus() const {
+int DialogHost::GetFocus() const {
   wxWindow* focused = wxWindow::FindFocus();
   // Climb from the focused widget (an inner part of a combo box, say) to the control.
   while (focused != nullptr && focused->GetParent() != window_) {
@@ -162,7 +162,7 @@ int WxDialogHost::GetFocus() const {
 
 // ---- combo box ----
 
-void WxDialogHost::ComboReset(int id) {
+void DialogHost::ComboReset(int id) {
   Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return;
   auto* combo = static_cast<wxComboBox*>(c->window);
@@ -170,7 +170,7 @@ void WxDialogHost::ComboReset(int id) {
   combo->ChangeValue(wxString());
 }
 
-int WxDialogHost::ComboAdd(int id, std::string_view text) {
+int DialogHost::ComboAdd(int id, std::string_view text) {
   Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return -1;
   auto* combo = static_cast<wxComboBox*>(c->window);
@@ -187,7 +187,7 @@ int WxDialogHost::ComboAdd(int id, std::string_view text) {
   return combo->Insert(ToWx(text), static_cast<unsigned>(index));
 }
 
-void WxDialogHost::ComboDelete(int id, int index) {
+void DialogHost::ComboDelete(int id, int index) {
   Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return;
   auto* combo = static_cast<wxComboBox*>(c->window);
@@ -195,13 +195,13 @@ void WxDialogHost::ComboDelete(int id, int index) {
   combo->Delete(static_cast<unsigned>(index));
 }
 
-int WxDialogHost::ComboCount(int id) const {
+int DialogHost::ComboCount(int id) const {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return 0;
   return static_cast<int>(static_cast<wxComboBox*>(c->window)->GetCount());
 }
 
-void WxDialogHost::ComboSelect(int id, int index) {
+void DialogHost::ComboSelect(int id, int index) {
   Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return;
   auto* combo = static_cast<wxComboBox*>(c->window);
@@ -214,14 +214,14 @@ void WxDialogHost::ComboSelect(int id, int index) {
   }
 }
 
-int WxDialogHost::ComboSelection(int id) const {
+int DialogHost::ComboSelection(int id) const {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return -1;
   const int selection = static_cast<wxComboBox*>(c->window)->GetSelection();
   return selection == wxNOT_FOUND ? -1 : selection;
 }
 
-std::string WxDialogHost::ComboItem(int id, int index) const {
+std::string DialogHost::ComboItem(int id, int index) const {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return {};
   const auto* combo = static_cast<wxComboBox*>(c->window);
@@ -232,14 +232,14 @@ std::string WxDialogHost::ComboItem(int id, int index) const {
 // ---- progress bar ----
 
 // wxGauge counts from 0; the bar keeps the range and position as the program gave them.
-void WxDialogHost::UpdateGauge(const Control& c, const ProgressState& p) {
+void DialogHost::UpdateGauge(const Control& c, const ProgressState& p) {
   auto* gauge = static_cast<wxGauge*>(c.window);
   const int range = std::max(p.high - p.low, 1);
   gauge->SetRange(range);
   gauge->SetValue(std::clamp(p.pos - p.low, 0, range));
 }
 
-void WxDialogHost::ProgressSetRange(int id, int low, int high) {
+void DialogHost::ProgressSetRange(int id, int low, int high) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kProgressBar) return;
   ProgressState& p = progress_[id];
@@ -248,13 +248,13 @@ void WxDialogHost::ProgressSetRange(int id, int low, int high) {
   UpdateGauge(*c, p);
 }
 
-void WxDialogHost::ProgressSetStep(int id, int step) {
+void DialogHost::ProgressSetStep(int id, int step) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kProgressBar) return;
   progress_[id].step = step;
 }
 
-int WxDialogHost::ProgressSetPos(int id, int pos) {
+int DialogHost::ProgressSetPos(int id, int pos) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kProgressBar) return 0;
   ProgressState& p = progress_[id];
@@ -263,25 +263,25 @@ int WxDialogHost::ProgressSetPos(int id, int pos) {
   return previous;
 }
 
-int WxDialogHost::ProgressPos(int id) const {
+int DialogHost::ProgressPos(int id) const {
   const auto it = progress_.find(id);
   return it == progress_.end() ? 0 : it->second.pos;
 }
 
 // ---- the window ----
 
-int WxDialogHost::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
+int DialogHost::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
   // A window not yet on screen (still initialising) cannot own a box.
   wxWindow* owner = window_->IsShown() ? window_ : system_.MainWxWindow();
   if (owner != nullptr && !owner->IsShown()) owner = nullptr;
   return ShowMessageBox(owner, text, caption, type);
 }
 
-void WxDialogHost::SetTitle(std::string_view title) { window_->SetTitle(ToWx(title)); }
+void DialogHost::SetTitle(std::string_view title) { window_->SetTitle(ToWx(title)); }
 
-std::string WxDialogHost::Title() const { return FromWx(window_->GetTitle()); }
+std::string DialogHost::Title() const { return FromWx(window_->GetTitle()); }
 
-void WxDialogHost::EnableWindow(bool enable) {
+void DialogHost::EnableWindow(bool enable) {
   if (!enable) {
     wxWindow* focused = wxWindow::FindFocus();
     focusBeforeDisable_ =
@@ -301,19 +301,19 @@ void WxDialogHost::EnableWindow(bool enable) {
   focusBeforeDisable_ = nullptr;
 }
 
-bool WxDialogHost::IsWindowEnabled() const { return window_->IsEnabled(); }
+bool DialogHost::IsWindowEnabled() const { return window_->IsEnabled(); }
 
 // On GTK the window menu belongs to the window manager, and a program cannot add items
 // to it. The about box stays reachable through the version button.
-bool WxDialogHost::AppendSystemMenuItem(int, std::string_view) { return false; }
+bool DialogHost::AppendSystemMenuItem(int, std::string_view) { return false; }
 
-void WxDialogHost::SetIcon(int iconResource) {
+void DialogHost::SetIcon(int iconResource) {
   if (const IconResource* icon = FindIcon(template_, iconResource)) {
     window_->SetIcons(IconBundleOf(*icon));
   }
 }
 
-void WxDialogHost::AnnounceToScreenReader(std::string_view text) {
+void DialogHost::AnnounceToScreenReader(std::string_view text) {
   wxWindow* main = system_.MainWxWindow();
   AnnounceThrough(main != nullptr ? *main : *window_, text);
 }

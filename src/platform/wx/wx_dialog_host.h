@@ -23,14 +23,14 @@ class wxRadioButton;
 
 namespace platform::wx {
 
-class WxWindowSystem;
+class WindowSystem;
 
-class WxDialogHost final : public DialogHost {
+class DialogHost final : public platform::DialogHost {
  public:
-  WxDialogHost(WxWindowSystem& system, const DialogTemplate& tpl, Dialog& dialog, wxWindow* parent);
-  ~WxDialogHost() override;
-  WxDialogHost(const WxDialogHost&) = delete;
-  WxDialogHost& operator=(const WxDialogHost&) = delete;
+  DialogHost(WindowSystem& system, const DialogTemplate& tpl, Dialog& dialog, wxWindow* parent);
+  ~DialogHost() override;
+  DialogHost(const DialogHost&) = delete;
+  DialogHost& operator=(const DialogHost&) = delete;
 
   // ---- DialogHost ----
   std::string GetText(int id) const override;
@@ -112,7 +112,7 @@ class WxDialogHost final : public DialogHost {
   const Control* Find(int id) const;
   void UpdateGauge(const Control& c, const ProgressState& p);
 
-  WxWindowSystem& system_;
+  WindowSystem& system_;
   const DialogTemplate& template_;
   Dialog& dialog_;
   wxDialog* window_ = nullptr;

@@ -43,7 +43,7 @@ int VirtualKeyOf(const wxKeyEvent& event) {
 
 }  // namespace
 
-void WxDialogHost::BindEvents() {
+void DialogHost::BindEvents() {
   window_->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) { OnCharHook(e); });
   window_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) { OnClose(e); });
   window_->Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { OnClicked(e); });
@@ -56,7 +56,7 @@ void WxDialogHost::BindEvents() {
 
 // Every key pressed in the window passes here first. Keys pressed with Alt are not
 // key-down messages: they go on to the accelerator table and the GTK mnemonics.
-void WxDialogHost::OnCharHook(wxKeyEvent& event) {
+void DialogHost::OnCharHook(wxKeyEvent& event) {
   if (event.AltDown()) {
     event.Skip();
     return;
@@ -75,7 +75,7 @@ void WxDialogHost::OnCharHook(wxKeyEvent& event) {
 // A digits-only edit takes no other character, and leaves its selection as it is. GTK
 // would delete the selection before the text validator sees the character, so typed
 // characters are stopped here, while still keys.
-bool WxDialogHost::RefusedByFocusedEdit(const wxKeyEvent& event) const {
+bool DialogHost::RefusedByFocusedEdit(const wxKeyEvent& event) const {
   const Control* focused = Find(GetFocus());
   if (focused == nullptr || focused->tpl->kind != ControlKind::kEdit ||
       (focused->tpl->style & kDigitsOnly) == 0 || event.ControlDown()) {
@@ -93,7 +93,7 @@ bool WxDialogHost::RefusedByFocusedEdit(const wxKeyEvent& event) const {
 // The standard processing of a key-down message. Where GTK does what the dialog keyboard
 // does (Tab moves the focus; Enter and Space press the focused button), the key is left
 // to GTK; Enter elsewhere and Esc are carried out here.
-bool WxDialogHost::IsDialogMessage(int virtualKey) {
+bool DialogHost::IsDialogMessage(int virtualKey) {
   if (virtualKey == kVkEscape) {
     dialog_.OnCommand(kIdCancel, Notification::kClicked);
     return true;
@@ -121,17 +121,17 @@ bool WxDialogHost::IsDialogMessage(int virtualKey) {
 
 // The close box: the window-menu Close command. The dialog decides whether the window
 // ends; wx never closes it by itself.
-void WxDialogHost::OnClose(wxCloseEvent& event) {
+void DialogHost::OnClose(wxCloseEvent& event) {
   if (event.CanVeto()) event.Veto();
   if ((template_.style & kSystemMenu) != 0) dialog_.OnSysCommand(kScClose, 0);
 }
 
-const WxDialogHost::Control* WxDialogHost::SourceOf(const wxCommandEvent& event) const {
+const DialogHost::Control* DialogHost::SourceOf(const wxCommandEvent& event) const {
   const Control* c = Find(event.GetId());
   return c != nullptr && c->window == event.GetEventObject() ? c : nullptr;
 }
 
-void WxDialogHost::OnClicked(wxCommandEvent& event) {
+void DialogHost::OnClicked(wxCommandEvent& event) {
   const Control* c = SourceOf(event);
   if (c == nullptr) {
     event.Skip();
@@ -141,13 +141,13 @@ void WxDialogHost::OnClicked(wxCommandEvent& event) {
 }
 
 // An Alt key of the accelerator table: a click on its hidden button.
-void WxDialogHost::OnAccelerator(wxCommandEvent& event) {
+void DialogHost::OnAccelerator(wxCommandEvent& event) {
   const Control* c = Find(event.GetId());
   if (c == nullptr || !IsPushButton(c->tpl->kind) || !c->window->IsThisEnabled()) return;
   dialog_.OnCommand(c->tpl->id, Notification::kClicked);
 }
 
-void WxDialogHost::OnTextChanged(wxCommandEvent& event) {
+void DialogHost::OnTextChanged(wxCommandEvent& event) {
   const Control* c = SourceOf(event);
   // Typing in the combo box's edit field reports nothing; only a choice from its list
   // does.
@@ -155,7 +155,7 @@ void WxDialogHost::OnTextChanged(wxCommandEvent& event) {
   dialog_.OnCommand(c->tpl->id, Notification::kChanged);
 }
 
-void WxDialogHost::OnComboChosen(wxCommandEvent& event) {
+void DialogHost::OnComboChosen(wxCommandEvent& event) {
   const Control* c = SourceOf(event);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return;
   dialog_.OnCommand(c->tpl->id, Notification::kSelChange);
@@ -163,7 +163,7 @@ void WxDialogHost::OnComboChosen(wxCommandEvent& event) {
 
 // The main window tells the program once it is on screen and a control of it has the
 // keyboard: from then on keys reach it.
-void WxDialogHost::OnIdleUntilReady(wxIdleEvent& event) {
+void DialogHost::OnIdleUntilReady(wxIdleEvent& event) {
   event.Skip();
   if (!waitingForReady_) return;
   if (!window_->IsShown() || !window_->IsActive() || GetFocus() == 0) return;
@@ -171,7 +171,7 @@ void WxDialogHost::OnIdleUntilReady(wxIdleEvent& event) {
   system_.MainWindowReady();
 }
 
-void WxDialogHost::FocusFirstTabStopUnlessSet() {
+void DialogHost::FocusFirstTabStopUnlessSet() {
   if (focusSet_) return;
   for (const Control& c : controls_) {
     if ((c.tpl->style & kTabStop) != 0 && c.window->IsShown() && c.window->IsThisEnabled()) {
@@ -182,7 +182,7 @@ void WxDialogHost::FocusFirstTabStopUnlessSet() {
   }
 }
 
-int WxDialogHost::RunModal() {
+int DialogHost::RunModal() {
   if (ended_) return result_;  // ended while it initialised
   FocusFirstTabStopUnlessSet();
   if (system_.MainWindow() == this) {
@@ -193,13 +193,13 @@ int WxDialogHost::RunModal() {
   return window_->ShowModal();
 }
 
-void WxDialogHost::ShowModeless() {
+void DialogHost::ShowModeless() {
   FocusFirstTabStopUnlessSet();
   window_->Show();
   window_->Raise();
 }
 
-void WxDialogHost::EndDialog(int result) {
+void DialogHost::EndDialog(int result) {
   ended_ = true;
   result_ = result;
   if (window_->IsModal()) {

@@ -16,13 +16,13 @@ constexpr std::chrono::milliseconds kStep{10};
 
 }  // namespace
 
-void WxMessagePump::PumpPending() {
+void MessagePump::PumpPending() {
   // YieldFor, unlike wxYield, may run inside another yield (a wait inside a job's pump)
   // without complaint.
   if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_ALL);
 }
 
-void WxClock::Sleep(unsigned milliseconds, WaitPurpose) {
+void Clock::Sleep(unsigned milliseconds, WaitPurpose) {
   using Steady = std::chrono::steady_clock;
   const Steady::time_point end = Steady::now() + std::chrono::milliseconds(milliseconds);
   for (;;) {

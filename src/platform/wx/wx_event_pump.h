@@ -7,22 +7,22 @@
 
 namespace platform::wx {
 
-class WxMessagePump : public MessagePump {
+class MessagePump : public platform::MessagePump {
  public:
   // Handles the events already waiting, of every kind; never waits for more. Nothing
   // runs before an event loop does.
   void PumpPending() override;
 };
 
-class WxClock : public Clock {
+class Clock : public platform::Clock {
  public:
-  explicit WxClock(MessagePump& pump) : pump_(pump) {}
+  explicit Clock(platform::MessagePump& pump) : pump_(pump) {}
   // Waits in short steps and pumps events between them, so that the windows repaint and
   // the clipboard text is served meanwhile. Both kinds of wait are real.
   void Sleep(unsigned milliseconds, WaitPurpose purpose) override;
 
  private:
-  MessagePump& pump_;
+  platform::MessagePump& pump_;
 };
 
 }  // namespace platform::wx

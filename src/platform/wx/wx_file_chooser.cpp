@@ -61,8 +61,8 @@ std::string WildcardFromFilter(std::string_view filter) {
   return wildcard;
 }
 
-std::optional<std::string> WxFileChooser::ChooseFileToOpen(std::string_view title,
-                                                           std::string_view filter) {
+std::optional<std::string> FileChooser::ChooseFileToOpen(std::string_view title,
+                                                         std::string_view filter) {
   // Open, existing files only; GTK's chooser has no read-only box to hide.
   wxFileDialog dialog(windows_.MainWxWindow(), ToWx(title), wxString(), wxString(),
                       ToWx(WildcardFromFilter(filter)), wxFD_OPEN | wxFD_FILE_MUST_EXIST);

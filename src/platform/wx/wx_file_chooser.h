@@ -9,16 +9,16 @@
 
 namespace platform::wx {
 
-class WxWindowSystem;
+class WindowSystem;
 
-class WxFileChooser : public FileChooser {
+class FileChooser : public platform::FileChooser {
  public:
-  explicit WxFileChooser(WxWindowSystem& windows) : windows_(windows) {}
+  explicit FileChooser(WindowSystem& windows) : windows_(windows) {}
   std::optional<std::string> ChooseFileToOpen(std::string_view title,
                                               std::string_view filter) override;
 
  private:
-  WxWindowSystem& windows_;
+  WindowSystem& windows_;
 };
 
 // The wx wildcard for a filter in the "description|patterns|...||" form: the closing

@@ -10,7 +10,7 @@ namespace platform::wx {
 // The request is made once the current event has been handled: the about box asks from
 // its button handler just after ending itself, and the browser should come up after the
 // box has gone, not under it.
-void WxShell::OpenInBrowser(std::string_view address) {
+void Shell::OpenInBrowser(std::string_view address) {
   const wxString url = ToWx(address);
   if (wxTheApp == nullptr) return;
   wxTheApp->CallAfter([url] { wxLaunchDefaultBrowser(url); });

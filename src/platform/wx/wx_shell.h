@@ -5,7 +5,7 @@
 
 namespace platform::wx {
 
-class WxShell : public Shell {
+class Shell : public platform::Shell {
  public:
   void OpenInBrowser(std::string_view address) override;
 };

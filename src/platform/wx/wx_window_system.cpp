@@ -4,20 +4,21 @@
 
 namespace platform::wx {
 
-std::unique_ptr<DialogHost> WxWindowSystem::CreateHost(const DialogTemplate& tpl, Dialog& dialog,
-                                                       DialogHost* owner, bool) {
-  // Every host of this system is a WxDialogHost.
-  auto* ownerHost = static_cast<WxDialogHost*>(owner);
+std::unique_ptr<platform::DialogHost> WindowSystem::CreateHost(const DialogTemplate& tpl,
+                                                               Dialog& dialog,
+                                                               platform::DialogHost* owner, bool) {
+  // Every host of this system is a DialogHost.
+  auto* ownerHost = static_cast<DialogHost*>(owner);
   wxWindow* parent = ownerHost != nullptr ? &ownerHost->Window() : nullptr;
-  return std::make_unique<WxDialogHost>(*this, tpl, dialog, parent);
+  return std::make_unique<DialogHost>(*this, tpl, dialog, parent);
 }
 
-wxWindow* WxWindowSystem::MainWxWindow() const {
-  auto* main = static_cast<WxDialogHost*>(mainWindow_);
+wxWindow* WindowSystem::MainWxWindow() const {
+  auto* main = static_cast<DialogHost*>(mainWindow_);
   return main != nullptr ? &main->Window() : nullptr;
 }
 
-void WxWindowSystem::MainWindowReady() {
+void WindowSystem::MainWindowReady() {
   if (!ready_) return;
   const std::function<void()> ready = std::move(ready_);
   ready_ = nullptr;

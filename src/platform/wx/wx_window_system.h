@@ -10,14 +10,15 @@ class wxWindow;
 
 namespace platform::wx {
 
-class WxDialogHost;
+class DialogHost;
 
-class WxWindowSystem : public WindowSystem {
+class WindowSystem : public platform::WindowSystem {
  public:
-  std::unique_ptr<DialogHost> CreateHost(const DialogTemplate& tpl, Dialog& dialog,
-                                         DialogHost* owner, bool modal) override;
-  DialogHost* MainWindow() const override { return mainWindow_; }
-  void SetMainWindow(DialogHost* host) override { mainWindow_ = host; }
+  std::unique_ptr<platform::DialogHost> CreateHost(const DialogTemplate& tpl, Dialog& dialog,
+                                                   platform::DialogHost* owner,
+                                                   bool modal) override;
+  platform::DialogHost* MainWindow() const override { return mainWindow_; }
+  void SetMainWindow(platform::DialogHost* host) override { mainWindow_ = host; }
 
   // The wx window of the main window, or nullptr: the owner of windows that have none.
   wxWindow* MainWxWindow() const;
@@ -29,7 +30,7 @@ class WxWindowSystem : public WindowSystem {
   void MainWindowReady();
 
  private:
-  DialogHost* mainWindow_ = nullptr;
+  platform::DialogHost* mainWindow_ = nullptr;
   std::function<void()> ready_;
 };
 

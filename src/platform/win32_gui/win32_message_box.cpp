@@ -1,7 +1,7 @@
-#include "platform/win32/win32_message_box.h"
+#include "platform/win32_gui/win32_message_box.h"
 
 #include "platform/dialog/dialog_host.h"
-#include "platform/win32/win32_gui_text.h"
+#include "platform/win32_gui/win32_gui_text.h"
 
 namespace platform::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/console_win32.h"
+#include "platform/win32/console.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include <streambuf>
 #include <string>
 
-#include "platform/win32/utf16_win32.h"
+#include "platform/win32/utf16.h"
 
 namespace platform::win32 {
 

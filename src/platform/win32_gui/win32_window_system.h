@@ -9,25 +9,26 @@
 #include <map>
 
 #include "platform/dialog/window_system.h"
-#include "platform/win32/win32_accessibility.h"
-#include "platform/win32/win32_gui_windows.h"
+#include "platform/win32_gui/win32_accessibility.h"
+#include "platform/win32_gui/win32_gui_windows.h"
 
 namespace platform::win32 {
 
-class Win32DialogHost;
+class DialogHost;
 
-class Win32WindowSystem : public WindowSystem {
+class WindowSystem : public platform::WindowSystem {
  public:
   // `instance`: the module whose resources hold the icons.
-  explicit Win32WindowSystem(HINSTANCE instance);
-  ~Win32WindowSystem() override;
-  Win32WindowSystem(const Win32WindowSystem&) = delete;
-  Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
+  explicit WindowSystem(HINSTANCE instance);
+  ~WindowSystem() override;
+  WindowSystem(const WindowSystem&) = delete;
+  WindowSystem& operator=(const WindowSystem&) = delete;
 
-  std::unique_ptr<DialogHost> CreateHost(const DialogTemplate& tpl, Dialog& dialog,
-                                         DialogHost* owner, bool modal) override;
-  DialogHost* MainWindow() const override { return mainWindow_; }
-  void SetMainWindow(DialogHost* host) override { mainWindow_ = host; }
+  std::unique_ptr<platform::DialogHost> CreateHost(const DialogTemplate& tpl, Dialog& dialog,
+                                                   platform::DialogHost* owner,
+                                                   bool modal) override;
+  platform::DialogHost* MainWindow() const override { return mainWindow_; }
+  void SetMainWindow(platform::DialogHost* host) override { mainWindow_ = host; }
 
   HINSTANCE Instance() const { return instance_; }
   // The main window's handle, or nullptr: the owner of windows that have none.
@@ -50,16 +51,16 @@ class Win32WindowSystem : public WindowSystem {
   // that follows is not passed on, or the default processing would take Alt pressed and
   // released alone for a request of the window menu, and eat the next key.
   void AltChordTaken() { altChordTaken_ = true; }
-  void Register(HWND window, Win32DialogHost* host) { hosts_[window] = host; }
+  void Register(HWND window, DialogHost* host) { hosts_[window] = host; }
   void Unregister(HWND window) { hosts_.erase(window); }
 
  private:
-  Win32DialogHost* HostOf(HWND window) const;
+  DialogHost* HostOf(HWND window) const;
   static LRESULT CALLBACK DeferredWorkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HINSTANCE instance_;
-  DialogHost* mainWindow_ = nullptr;
-  std::map<HWND, Win32DialogHost*> hosts_;
+  platform::DialogHost* mainWindow_ = nullptr;
+  std::map<HWND, DialogHost*> hosts_;
   std::deque<std::function<void()>> deferred_;
   // A message-only window: the deferred work comes as a message to it.
   HWND deferredWindow_ = nullptr;

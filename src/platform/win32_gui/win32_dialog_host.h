@@ -13,19 +13,19 @@
 #include "platform/dialog/dialog.h"
 #include "platform/dialog/dialog_host.h"
 #include "platform/dialog/dialog_template.h"
-#include "platform/win32/win32_gui_windows.h"
+#include "platform/win32_gui/win32_gui_windows.h"
 
 namespace platform::win32 {
 
-class Win32WindowSystem;
+class WindowSystem;
 
-class Win32DialogHost final : public DialogHost {
+class DialogHost final : public platform::DialogHost {
  public:
-  Win32DialogHost(Win32WindowSystem& system, const DialogTemplate& tpl, Dialog& dialog, HWND owner,
-                  bool modal);
-  ~Win32DialogHost() override;
-  Win32DialogHost(const Win32DialogHost&) = delete;
-  Win32DialogHost& operator=(const Win32DialogHost&) = delete;
+  DialogHost(WindowSystem& system, const DialogTemplate& tpl, Dialog& dialog, HWND owner,
+             bool modal);
+  ~DialogHost() override;
+  DialogHost(const DialogHost&) = delete;
+  DialogHost& operator=(const DialogHost&) = delete;
 
   // False when the window could not be made.
   bool Created() const { return window_ != nullptr; }
@@ -99,7 +99,7 @@ class Win32DialogHost final : public DialogHost {
   const Control* Find(int id) const;
   const Control* FindByWindow(HWND window) const;
 
-  Win32WindowSystem& system_;
+  WindowSystem& system_;
   const DialogTemplate& template_;
   Dialog& dialog_;
   HWND window_ = nullptr;

@@ -1,9 +1,9 @@
-#include "platform/win32/files_win32.h"
+#include "platform/win32/files.h"
 
 #include <algorithm>
 #include <atomic>
 
-#include "platform/win32/utf16_win32.h"
+#include "platform/win32/utf16.h"
 
 namespace platform::win32 {
 

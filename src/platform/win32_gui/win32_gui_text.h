@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/win32/utf16_win32.h"
+#include "platform/win32/utf16.h"
 
 namespace platform::win32 {
 

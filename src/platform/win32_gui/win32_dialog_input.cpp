@@ -1,7 +1,7 @@
 // What the user does to a real window, reported to its dialog object; the keyboard
 // handling before dispatch; modal and modeless runs.
-#include "platform/win32/win32_dialog_host.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32_gui/win32_dialog_host.h"
+#include "platform/win32_gui/win32_window_system.h"
 
 namespace platform::win32 {
 
@@ -19,21 +19,20 @@ constexpr WORD kFromAccelerator = 1;
 
 }  // namespace
 
-INT_PTR CALLBACK Win32DialogHost::DialogProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
+INT_PTR CALLBACK DialogHost::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    auto* host = reinterpret_cast<Win32DialogHost*>(lParam);
+    auto* host = reinterpret_cast<DialogHost*>(lParam);
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     host->window_ = window;
     // The dialog object initialises the window once it is made, and chooses the focus.
     return FALSE;
   }
-  auto* host = reinterpret_cast<Win32DialogHost*>(GetWindowLongPtrW(window, DWLP_USER));
+  auto* host = reinterpret_cast<DialogHost*>(GetWindowLongPtrW(window, DWLP_USER));
   if (host == nullptr) return FALSE;
   return host->HandleMessage(message, wParam, lParam);
 }
 
-INT_PTR Win32DialogHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR DialogHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       OnCommandMessage(wParam, lParam);
@@ -48,7 +47,7 @@ INT_PTR Win32DialogHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-void Win32DialogHost::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
+void DialogHost::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);
   const WORD code = HIWORD(wParam);
   const auto source = reinterpret_cast<HWND>(lParam);
@@ -87,14 +86,14 @@ void Win32DialogHost::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
 
 // The window menu: Close (the close box, Alt+F4) and the program's own entries go to the
 // dialog object; the rest (move, minimize, the Alt key's menu) to the default processing.
-bool Win32DialogHost::OnSystemCommand(WPARAM wParam, LPARAM lParam) {
+bool DialogHost::OnSystemCommand(WPARAM wParam, LPARAM lParam) {
   const unsigned command = static_cast<unsigned>(wParam) & 0xFFF0u;
   if (command != kScClose && menuCommands_.count(command) == 0) return false;
   dialog_.OnSysCommand(static_cast<unsigned>(wParam), static_cast<long>(lParam));
   return true;
 }
 
-bool Win32DialogHost::PreTranslate(MSG& msg) {
+bool DialogHost::PreTranslate(MSG& msg) {
   if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && accelerators_ != nullptr &&
       ::IsWindowEnabled(window_) && TranslateAcceleratorW(window_, accelerators_, &msg) != 0) {
     if (msg.message == WM_SYSKEYDOWN) system_.AltChordTaken();
@@ -112,7 +111,7 @@ bool Win32DialogHost::PreTranslate(MSG& msg) {
 
 // The dialog manager's processing of the key-down message being pre-translated: Tab and
 // the arrows move the focus, Enter presses the focused or default button, Esc cancels.
-bool Win32DialogHost::IsDialogMessage(int virtualKey) {
+bool DialogHost::IsDialogMessage(int virtualKey) {
   if (keyMessage_ != nullptr && static_cast<int>(keyMessage_->wParam) == virtualKey) {
     return IsDialogMessageW(window_, keyMessage_) != FALSE;
   }
@@ -125,7 +124,7 @@ bool Win32DialogHost::IsDialogMessage(int virtualKey) {
   return IsDialogMessageW(window_, &msg) != FALSE;
 }
 
-void Win32DialogHost::TakeKeyboard() {
+void DialogHost::TakeKeyboard() {
   if (GetForegroundWindow() != window_) SetForegroundWindow(window_);
   if (focusId_ != 0 && Find(focusId_) != nullptr) {
     SetFocus(focusId_);
@@ -140,7 +139,7 @@ void Win32DialogHost::TakeKeyboard() {
   }
 }
 
-int Win32DialogHost::RunModal() {
+int DialogHost::RunModal() {
   if (ended_) return result_;  // ended while it initialised
   // The owner takes no input while this window runs, as under a modal dialog box.
   if (owner_ != nullptr && ::IsWindowEnabled(owner_)) {
@@ -168,12 +167,12 @@ int Win32DialogHost::RunModal() {
   return result_;
 }
 
-void Win32DialogHost::ShowModeless() {
+void DialogHost::ShowModeless() {
   ShowWindow(window_, SW_SHOW);
   TakeKeyboard();
 }
 
-void Win32DialogHost::EndDialog(int result) {
+void DialogHost::EndDialog(int result) {
   ended_ = true;
   result_ = result;
   if (modal_) {

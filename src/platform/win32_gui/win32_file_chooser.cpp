@@ -1,10 +1,10 @@
-#include "platform/win32/win32_file_chooser.h"
+#include "platform/win32_gui/win32_file_chooser.h"
 
 #include <vector>
 
-#include "platform/win32/win32_gui_text.h"
-#include "platform/win32/win32_gui_windows.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32_gui/win32_gui_text.h"
+#include "platform/win32_gui/win32_gui_windows.h"
+#include "platform/win32_gui/win32_window_system.h"
 
 namespace platform::win32 {
 
@@ -26,8 +26,8 @@ std::wstring FilterForDialog(std::string_view filter) {
   return wide;
 }
 
-std::optional<std::string> Win32FileChooser::ChooseFileToOpen(std::string_view title,
-                                                              std::string_view filter) {
+std::optional<std::string> FileChooser::ChooseFileToOpen(std::string_view title,
+                                                         std::string_view filter) {
   const std::wstring filterText = FilterForDialog(filter);
   const std::wstring titleText = Widen(title);
   std::vector<wchar_t> path(kPathCapacity, L'\0');

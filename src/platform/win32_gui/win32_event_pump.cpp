@@ -1,11 +1,11 @@
-#include "platform/win32/win32_event_pump.h"
+#include "platform/win32_gui/win32_event_pump.h"
 
-#include "platform/win32/win32_gui_windows.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32_gui/win32_gui_windows.h"
+#include "platform/win32_gui/win32_window_system.h"
 
 namespace platform::win32 {
 
-void Win32MessagePump::PumpPending() {
+void MessagePump::PumpPending() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -16,7 +16,7 @@ void Win32MessagePump::PumpPending() {
   }
 }
 
-void Win32Clock::Sleep(unsigned milliseconds, WaitPurpose) {
+void Clock::Sleep(unsigned milliseconds, WaitPurpose) {
   const ULONGLONG end = GetTickCount64() + milliseconds;
   for (;;) {
     pump_.PumpPending();

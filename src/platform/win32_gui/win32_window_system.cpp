@@ -1,6 +1,6 @@
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32_gui/win32_window_system.h"
 
-#include "platform/win32/win32_dialog_host.h"
+#include "platform/win32_gui/win32_dialog_host.h"
 
 namespace platform::win32 {
 
@@ -11,13 +11,13 @@ constexpr wchar_t kDeferredWorkClass[] = L"VarnelDeferredWork";
 
 }  // namespace
 
-Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
+WindowSystem::WindowSystem(HINSTANCE instance) : instance_(instance) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
   WNDCLASSEXW cls{};
   cls.cbSize = sizeof(cls);
-  cls.lpfnWndProc = &Win32WindowSystem::DeferredWorkProc;
+  cls.lpfnWndProc = &WindowSystem::DeferredWorkProc;
   cls.hInstance = instance_;
   cls.lpszClassName = kDeferredWorkClass;
   RegisterClassExW(&cls);
@@ -26,13 +26,13 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) : instance_(instance) {
   SetWindowLongPtrW(deferredWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-Win32WindowSystem::~Win32WindowSystem() {
+WindowSystem::~WindowSystem() {
   if (deferredWindow_ != nullptr) DestroyWindow(deferredWindow_);
 }
 
-LRESULT CALLBACK Win32WindowSystem::DeferredWorkProc(HWND window, UINT message, WPARAM wParam,
-                                                     LPARAM lParam) {
-  auto* system = reinterpret_cast<Win32WindowSystem*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+LRESULT CALLBACK WindowSystem::DeferredWorkProc(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam) {
+  auto* system = reinterpret_cast<WindowSystem*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message != kRunDeferred || system == nullptr) {
     return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -44,44 +44,46 @@ LRESULT CALLBACK Win32WindowSystem::DeferredWorkProc(HWND window, UINT message, 
   return 0;
 }
 
-std::unique_ptr<DialogHost> Win32WindowSystem::CreateHost(const DialogTemplate& tpl, Dialog& dialog,
-                                                          DialogHost* owner, bool modal) {
-  // Every host of this system is a Win32DialogHost.
-  auto* ownerHost = static_cast<Win32DialogHost*>(owner);
+std::unique_ptr<platform::DialogHost> WindowSystem::CreateHost(const DialogTemplate& tpl,
+                                                               Dialog& dialog,
+                                                               platform::DialogHost* owner,
+                                                               bool modal) {
+  // Every host of this system is a DialogHost.
+  auto* ownerHost = static_cast<DialogHost*>(owner);
   HWND ownerWindow = ownerHost != nullptr ? ownerHost->Window() : nullptr;
-  auto host = std::make_unique<Win32DialogHost>(*this, tpl, dialog, ownerWindow, modal);
+  auto host = std::make_unique<DialogHost>(*this, tpl, dialog, ownerWindow, modal);
   if (!host->Created()) return nullptr;
   return host;
 }
 
-HWND Win32WindowSystem::MainHwnd() const {
-  auto* main = static_cast<Win32DialogHost*>(mainWindow_);
+HWND WindowSystem::MainHwnd() const {
+  auto* main = static_cast<DialogHost*>(mainWindow_);
   return main != nullptr ? main->Window() : nullptr;
 }
 
-Win32DialogHost* Win32WindowSystem::HostOf(HWND window) const {
+DialogHost* WindowSystem::HostOf(HWND window) const {
   if (window == nullptr) return nullptr;
   const auto it = hosts_.find(GetAncestor(window, GA_ROOT));
   return it == hosts_.end() ? nullptr : it->second;
 }
 
-void Win32WindowSystem::Route(MSG& msg) {
+void WindowSystem::Route(MSG& msg) {
   if ((msg.message == WM_SYSKEYUP || msg.message == WM_KEYUP) && msg.wParam == VK_MENU &&
       altChordTaken_) {
     altChordTaken_ = false;
     return;
   }
-  if (Win32DialogHost* host = HostOf(msg.hwnd); host != nullptr && host->PreTranslate(msg)) return;
+  if (DialogHost* host = HostOf(msg.hwnd); host != nullptr && host->PreTranslate(msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }
 
-void Win32WindowSystem::Defer(std::function<void()> work) {
+void WindowSystem::Defer(std::function<void()> work) {
   deferred_.push_back(std::move(work));
   PostMessageW(deferredWindow_, kRunDeferred, 0, 0);
 }
 
-void Win32WindowSystem::MainWindowReady() {
+void WindowSystem::MainWindowReady() {
   if (!ready_) return;
   const std::function<void()> ready = std::move(ready_);
   ready_ = nullptr;

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_icons.h"
+#include "platform/win32_gui/win32_icons.h"
 
 namespace platform::win32 {
 

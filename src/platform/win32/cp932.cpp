@@ -5,12 +5,13 @@
 // - iconv gives a few characters one-way codes (U+301C WAVE DASH writes as 0x81 0x60,
 //   which reads back as U+FF5E): here they take the same codes, through the character
 //   Windows reads back.
+#include "platform/text/cp932.h"
+
 #include <windows.h>
 
 #include <climits>
 
-#include "platform/text/cp932.h"
-#include "platform/win32/utf16_win32.h"
+#include "platform/win32/utf16.h"
 
 namespace platform::cp932 {
 

@@ -5,17 +5,17 @@
 
 namespace platform::win32 {
 
-class Win32WindowSystem;
+class WindowSystem;
 
-class Win32Shell : public Shell {
+class Shell : public platform::Shell {
  public:
-  explicit Win32Shell(Win32WindowSystem& windows) : windows_(windows) {}
+  explicit Shell(WindowSystem& windows) : windows_(windows) {}
   // ShellExecuteW "open", once the message being handled (the about box's button that
   // ends the box) has been: the browser comes up after the box has gone, not under it.
   void OpenInBrowser(std::string_view address) override;
 
  private:
-  Win32WindowSystem& windows_;
+  WindowSystem& windows_;
 };
 
 }  // namespace platform::win32

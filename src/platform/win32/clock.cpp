@@ -1,4 +1,4 @@
-#include "platform/win32/clock_win32.h"
+#include "platform/win32/clock.h"
 
 #include <windows.h>
 // After windows.h.

@@ -5,17 +5,17 @@
 
 namespace platform::win32 {
 
-class Win32WindowSystem;
+class WindowSystem;
 
-class Win32Clipboard : public Clipboard {
+class Clipboard : public platform::Clipboard {
  public:
-  explicit Win32Clipboard(Win32WindowSystem& windows) : windows_(windows) {}
+  explicit Clipboard(WindowSystem& windows) : windows_(windows) {}
   // The text as CF_UNICODETEXT and, for older screen readers, as CF_TEXT in code page 932
   // (marked as Japanese by CF_LOCALE). False when another program holds the clipboard.
   bool PutText(std::string_view text) override;
 
  private:
-  Win32WindowSystem& windows_;
+  WindowSystem& windows_;
 };
 
 }  // namespace platform::win32

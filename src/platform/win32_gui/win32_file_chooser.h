@@ -9,18 +9,18 @@
 
 namespace platform::win32 {
 
-class Win32WindowSystem;
+class WindowSystem;
 
-class Win32FileChooser : public FileChooser {
+class FileChooser : public platform::FileChooser {
  public:
-  explicit Win32FileChooser(Win32WindowSystem& windows) : windows_(windows) {}
+  explicit FileChooser(WindowSystem& windows) : windows_(windows) {}
   // GetOpenFileNameW owned by the main window, the first filter entry selected, the
   // read-only box hidden, existing files only.
   std::optional<std::string> ChooseFileToOpen(std::string_view title,
                                               std::string_view filter) override;
 
  private:
-  Win32WindowSystem& windows_;
+  WindowSystem& windows_;
 };
 
 // The filter in the form the dialog reads: each "|" of "description|patterns|...||"

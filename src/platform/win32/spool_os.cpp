@@ -1,12 +1,13 @@
 // The virtual embossers' and varnel-cli --output's needs on Windows.
+#include "platform/dirspool/spool_os.h"
+
 #include <cerrno>
 #include <iterator>
 #include <mutex>
 #include <string>
 
-#include "platform/dirspool/spool_os.h"
-#include "platform/win32/files_win32.h"
-#include "platform/win32/utf16_win32.h"
+#include "platform/win32/files.h"
+#include "platform/win32/utf16.h"
 
 namespace platform::spoolos {
 

@@ -1,9 +1,9 @@
-#include "platform/win32/win32_dialog_build.h"
+#include "platform/win32_gui/win32_dialog_build.h"
 
 #include <array>
 
-#include "platform/win32/win32_gui_text.h"
-#include "platform/win32/win32_gui_windows.h"
+#include "platform/win32_gui/win32_gui_text.h"
+#include "platform/win32_gui/win32_gui_windows.h"
 
 namespace platform::win32 {
 

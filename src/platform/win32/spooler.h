@@ -8,9 +8,9 @@
 
 #include "platform/spooler.h"
 
-namespace platform {
+namespace platform::win32 {
 
-class Win32Spooler : public Spooler {
+class Spooler : public platform::Spooler {
  public:
   // The local printers and the connections to shared ones, with their names and port
   // names in UTF-8, asking no print server: the names at level 4, the local printers'
@@ -29,4 +29,4 @@ class Win32Spooler : public Spooler {
   std::shared_ptr<std::string> lastError_ = std::make_shared<std::string>();
 };
 
-}  // namespace platform
+}  // namespace platform::win32

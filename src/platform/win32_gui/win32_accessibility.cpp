@@ -1,10 +1,10 @@
-#include "platform/win32/win32_accessibility.h"
+#include "platform/win32_gui/win32_accessibility.h"
 
 // Before oleacc.h: this file defines the annotation GUIDs it uses.
 #include <initguid.h>
 #include <oleacc.h>
 
-#include "platform/win32/win32_gui_text.h"
+#include "platform/win32_gui/win32_gui_text.h"
 
 namespace platform::win32 {
 

@@ -7,29 +7,29 @@
 
 namespace platform::win32 {
 
-class Win32WindowSystem;
+class WindowSystem;
 
-class Win32MessagePump : public MessagePump {
+class MessagePump : public platform::MessagePump {
  public:
-  explicit Win32MessagePump(Win32WindowSystem& windows) : windows_(windows) {}
+  explicit MessagePump(WindowSystem& windows) : windows_(windows) {}
   // Takes every message waiting for the thread's windows and hands each to the window
   // system (so Esc and Enter reach the progress window's keyboard handling); never
   // waits for more. A quit request is left in the queue for the loop that ends on it.
   void PumpPending() override;
 
  private:
-  Win32WindowSystem& windows_;
+  WindowSystem& windows_;
 };
 
-class Win32Clock : public Clock {
+class Clock : public platform::Clock {
  public:
-  explicit Win32Clock(MessagePump& pump) : pump_(pump) {}
+  explicit Clock(platform::MessagePump& pump) : pump_(pump) {}
   // Waits for the time, handling the messages that arrive meanwhile, so that the windows
   // repaint and the clipboard is served. Both kinds of wait are real.
   void Sleep(unsigned milliseconds, WaitPurpose purpose) override;
 
  private:
-  MessagePump& pump_;
+  platform::MessagePump& pump_;
 };
 
 }  // namespace platform::win32

@@ -2,7 +2,7 @@
 // unchanged. Every Write is one WritePrinter, as the print job calls it (one byte at a
 // time). A write that fails, or a document the spooler does not take at its end, aborts
 // the document so that nothing of it prints, as the CUPS back end cancels its job.
-#include "platform/win32/spooler_win32.h"
+#include "platform/win32/spooler.h"
 
 #include <windows.h>
 // After windows.h.
@@ -13,20 +13,20 @@
 #include <optional>
 #include <vector>
 
-#include "platform/win32/utf16_win32.h"
+#include "platform/win32/utf16.h"
 
-namespace platform {
+namespace platform::win32 {
 
 namespace {
 
-class Win32Job : public PrinterConnection {
+class Job : public PrinterConnection {
  public:
   // `failure` receives why a document failed, in the system's words.
-  Win32Job(HANDLE printer, std::shared_ptr<std::string> failure)
+  Job(HANDLE printer, std::shared_ptr<std::string> failure)
       : printer_(printer), failure_(std::move(failure)) {}
-  ~Win32Job() override { Close(); }
-  Win32Job(const Win32Job&) = delete;
-  Win32Job& operator=(const Win32Job&) = delete;
+  ~Job() override { Close(); }
+  Job(const Job&) = delete;
+  Job& operator=(const Job&) = delete;
 
   bool StartDocument(std::string_view documentName) override {
     if (printer_ == nullptr || state_ != State::kIdle) return false;
@@ -157,7 +157,7 @@ std::string PortOnItsHandle(const wchar_t* printerName) {
 
 }  // namespace
 
-bool Win32Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
+bool Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   printers.clear();
   lastError_->clear();
   std::vector<BYTE> names;
@@ -185,7 +185,7 @@ bool Win32Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   return true;
 }
 
-bool Win32Spooler::LookUpPort(std::string_view printerName, std::string& port) {
+bool Spooler::LookUpPort(std::string_view printerName, std::string& port) {
   lastError_->clear();
   std::vector<BYTE> names;
   DWORD count = 0;
@@ -202,7 +202,7 @@ bool Win32Spooler::LookUpPort(std::string_view printerName, std::string& port) {
   return true;
 }
 
-std::unique_ptr<PrinterConnection> Win32Spooler::Open(std::string_view printerName) {
+std::unique_ptr<PrinterConnection> Spooler::Open(std::string_view printerName) {
   lastError_->clear();
   std::optional<std::wstring> name = win32::Utf16FromUtf8(printerName);
   if (!name || name->empty()) return nullptr;
@@ -213,7 +213,7 @@ std::unique_ptr<PrinterConnection> Win32Spooler::Open(std::string_view printerNa
                   "」を開けません: " + win32::SystemMessage(GetLastError());
     return nullptr;
   }
-  return std::make_unique<Win32Job>(printer, lastError_);
+  return std::make_unique<Job>(printer, lastError_);
 }
 
-}  // namespace platform
+}  // namespace platform::win32

@@ -1,13 +1,13 @@
 // Building a window from its template, and the by-id operations of a real window.
-#include "platform/win32/win32_dialog_host.h"
+#include "platform/win32_gui/win32_dialog_host.h"
 
 #include "platform/dialog/combo_order.h"
-#include "platform/win32/win32_accessibility.h"
-#include "platform/win32/win32_dialog_build.h"
-#include "platform/win32/win32_gui_text.h"
-#include "platform/win32/win32_icons.h"
-#include "platform/win32/win32_message_box.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32_gui/win32_accessibility.h"
+#include "platform/win32_gui/win32_dialog_build.h"
+#include "platform/win32_gui/win32_gui_text.h"
+#include "platform/win32_gui/win32_icons.h"
+#include "platform/win32_gui/win32_message_box.h"
+#include "platform/win32_gui/win32_window_system.h"
 
 namespace platform::win32 {
 
@@ -35,8 +35,8 @@ std::string WindowText(HWND window) {
 
 }  // namespace
 
-Win32DialogHost::Win32DialogHost(Win32WindowSystem& system, const DialogTemplate& tpl,
-                                 Dialog& dialog, HWND owner, bool modal)
+DialogHost::DialogHost(WindowSystem& system, const DialogTemplate& tpl, Dialog& dialog, HWND owner,
+                       bool modal)
     : system_(system), template_(tpl), dialog_(dialog), owner_(owner), modal_(modal) {
   BuildWindow(owner);
   if (window_ == nullptr) return;
@@ -46,7 +46,7 @@ Win32DialogHost::Win32DialogHost(Win32WindowSystem& system, const DialogTemplate
   system_.Register(window_, this);
 }
 
-Win32DialogHost::~Win32DialogHost() {
+DialogHost::~DialogHost() {
   if (window_ != nullptr) {
     system_.Unregister(window_);
     for (const Control& c : controls_) {
@@ -64,18 +64,18 @@ Win32DialogHost::~Win32DialogHost() {
   if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
 }
 
-void Win32DialogHost::BuildWindow(HWND owner) {
+void DialogHost::BuildWindow(HWND owner) {
   const DialogFont font = ChooseDialogFont(template_.fontFace, template_.pointSize);
   const std::vector<std::uint16_t> bytes = BuildDialogTemplate(template_, font);
   // The dialog procedure keeps `this` from WM_INITDIALOG on; the window is made hidden.
   CreateDialogIndirectParamW(system_.Instance(), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
-                             owner, &Win32DialogHost::DialogProc, reinterpret_cast<LPARAM>(this));
+                             owner, &DialogHost::DialogProc, reinterpret_cast<LPARAM>(this));
   if (window_ == nullptr) return;
   if (const int icon = template_.windowIcon; icon != 0) SetIcon(icon);
 }
 
 // The dialog manager made the controls as direct children in template order.
-void Win32DialogHost::FindControls() {
+void DialogHost::FindControls() {
   controls_.reserve(template_.controls.size());
   HWND child = GetWindow(window_, GW_CHILD);
   for (const ControlTemplate& c : template_.controls) {
@@ -98,7 +98,7 @@ void Win32DialogHost::FindControls() {
 // no size placed just before the control, where the accessibility layer looks for the
 // label of a control without annotations (older systems, Wine). Labels take no focus, so
 // the tab order stays the template's.
-void Win32DialogHost::NameControls() {
+void DialogHost::NameControls() {
   for (const Control& c : controls_) {
     if (c.tpl->accessibleName.empty() || c.window == nullptr) continue;
     SetAccessibleName(c.window, c.tpl->accessibleName);
@@ -121,7 +121,7 @@ void Win32DialogHost::NameControls() {
 // system (Wine skips them), so the hidden buttons' Alt keys come from a table made from
 // their captions. The visible buttons keep their mnemonics, which the dialog manager
 // honours only while they are enabled.
-void Win32DialogHost::BuildAccelerators() {
+void DialogHost::BuildAccelerators() {
   std::vector<ACCEL> entries;
   for (const Control& c : controls_) {
     if (!IsPushButton(c.tpl->kind) || (c.tpl->style & kHidden) == 0) continue;
@@ -135,7 +135,7 @@ void Win32DialogHost::BuildAccelerators() {
   }
 }
 
-Win32DialogHost::Control* Win32DialogHost::Find(int id) {
+DialogHost::Control* DialogHost::Find(int id) {
   if (id == kStaticId) return nullptr;
   for (Control& c : controls_) {
     if (c.tpl->id == id) return c.window != nullptr ? &c : nullptr;
@@ -143,37 +143,37 @@ Win32DialogHost::Control* Win32DialogHost::Find(int id) {
   return nullptr;
 }
 
-const Win32DialogHost::Control* Win32DialogHost::Find(int id) const {
-  return const_cast<Win32DialogHost*>(this)->Find(id);
+const DialogHost::Control* DialogHost::Find(int id) const {
+  return const_cast<DialogHost*>(this)->Find(id);
 }
 
-const Win32DialogHost::Control* Win32DialogHost::FindByWindow(HWND window) const {
+const DialogHost::Control* DialogHost::FindByWindow(HWND window) const {
   for (const Control& c : controls_) {
     if (c.window == window) return &c;
   }
   return nullptr;
 }
 
-HWND Win32DialogHost::ControlWindow(int id) const {
+HWND DialogHost::ControlWindow(int id) const {
   const Control* c = Find(id);
   return c != nullptr ? c->window : nullptr;
 }
 
 // ---- text ----
 
-std::string Win32DialogHost::GetText(int id) const {
+std::string DialogHost::GetText(int id) const {
   const Control* c = Find(id);
   return c != nullptr ? WindowText(c->window) : std::string();
 }
 
 // An edit reports the change itself, synchronously (EN_CHANGE), as the dialog expects.
-void Win32DialogHost::SetText(int id, std::string_view text) {
+void DialogHost::SetText(int id, std::string_view text) {
   if (const Control* c = Find(id)) SetWindowTextW(c->window, Widen(text).c_str());
 }
 
 // ---- buttons ----
 
-int Win32DialogHost::GetCheck(int id) const {
+int DialogHost::GetCheck(int id) const {
   const Control* c = Find(id);
   if (c == nullptr) return kUnchecked;
   if (c->tpl->kind != ControlKind::kRadioButton && c->tpl->kind != ControlKind::kCheckBox) {
@@ -182,7 +182,7 @@ int Win32DialogHost::GetCheck(int id) const {
   return SendMessageW(c->window, BM_GETCHECK, 0, 0) == BST_UNCHECKED ? kUnchecked : kChecked;
 }
 
-void Win32DialogHost::SetCheck(int id, int state) {
+void DialogHost::SetCheck(int id, int state) {
   const Control* c = Find(id);
   if (c == nullptr) return;
   if (c->tpl->kind != ControlKind::kRadioButton && c->tpl->kind != ControlKind::kCheckBox) return;
@@ -191,26 +191,26 @@ void Win32DialogHost::SetCheck(int id, int state) {
 
 // ---- visibility, enabled state, focus ----
 
-void Win32DialogHost::ShowControl(int id, bool show) {
+void DialogHost::ShowControl(int id, bool show) {
   if (const Control* c = Find(id)) ShowWindow(c->window, show ? SW_SHOWNA : SW_HIDE);
 }
 
 // The control's own state, whatever the window's.
-bool Win32DialogHost::IsControlVisible(int id) const {
+bool DialogHost::IsControlVisible(int id) const {
   const Control* c = Find(id);
   return c != nullptr && (GetWindowLongPtrW(c->window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void Win32DialogHost::EnableControl(int id, bool enable) {
+void DialogHost::EnableControl(int id, bool enable) {
   if (const Control* c = Find(id)) ::EnableWindow(c->window, enable ? TRUE : FALSE);
 }
 
-bool Win32DialogHost::IsControlEnabled(int id) const {
+bool DialogHost::IsControlEnabled(int id) const {
   const Control* c = Find(id);
   return c != nullptr && ::IsWindowEnabled(c->window) != FALSE;
 }
 
-void Win32DialogHost::SetFocus(int id) {
+void DialogHost::SetFocus(int id) {
   const Control* c = Find(id);
   if (c == nullptr) return;
   focusId_ = id;
@@ -223,7 +223,7 @@ void Win32DialogHost::SetFocus(int id) {
   SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(c->window), TRUE);
 }
 
-int Win32DialogHost::GetFocus() const {
+int DialogHost::GetFocus() const {
   // Climb from the focused window (a combo box's edit field, say) to the control.
   HWND focused = ::GetFocus();
   while (focused != nullptr && GetParent(focused) != window_) {
@@ -237,13 +237,13 @@ int Win32DialogHost::GetFocus() const {
 
 // ---- combo box ----
 
-void Win32DialogHost::ComboReset(int id) {
+void DialogHost::ComboReset(int id) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return;
   SendMessageW(c->window, CB_RESETCONTENT, 0, 0);
 }
 
-int Win32DialogHost::ComboAdd(int id, std::string_view text) {
+int DialogHost::ComboAdd(int id, std::string_view text) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return -1;
   const int count = ComboCount(id);
@@ -259,14 +259,14 @@ int Win32DialogHost::ComboAdd(int id, std::string_view text) {
   return at < 0 ? -1 : static_cast<int>(at);
 }
 
-void Win32DialogHost::ComboDelete(int id, int index) {
+void DialogHost::ComboDelete(int id, int index) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return;
   if (index < 0 || index >= ComboCount(id)) return;
   SendMessageW(c->window, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
-int Win32DialogHost::ComboCount(int id) const {
+int DialogHost::ComboCount(int id) const {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return 0;
   const LRESULT n = SendMessageW(c->window, CB_GETCOUNT, 0, 0);
@@ -274,21 +274,21 @@ int Win32DialogHost::ComboCount(int id) const {
 }
 
 // The control reports no choice the program makes; -1 also empties the edit field.
-void Win32DialogHost::ComboSelect(int id, int index) {
+void DialogHost::ComboSelect(int id, int index) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return;
   if (index < 0 || index >= ComboCount(id)) index = -1;
   SendMessageW(c->window, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-int Win32DialogHost::ComboSelection(int id) const {
+int DialogHost::ComboSelection(int id) const {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return -1;
   const LRESULT selection = SendMessageW(c->window, CB_GETCURSEL, 0, 0);
   return selection == CB_ERR ? -1 : static_cast<int>(selection);
 }
 
-std::string Win32DialogHost::ComboItem(int id, int index) const {
+std::string DialogHost::ComboItem(int id, int index) const {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kComboBox) return {};
   const LRESULT length = SendMessageW(c->window, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -302,25 +302,25 @@ std::string Win32DialogHost::ComboItem(int id, int index) const {
 
 // ---- progress bar ----
 
-void Win32DialogHost::ProgressSetRange(int id, int low, int high) {
+void DialogHost::ProgressSetRange(int id, int low, int high) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kProgressBar) return;
   SendMessageW(c->window, PBM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
 }
 
-void Win32DialogHost::ProgressSetStep(int id, int step) {
+void DialogHost::ProgressSetStep(int id, int step) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kProgressBar) return;
   SendMessageW(c->window, PBM_SETSTEP, static_cast<WPARAM>(step), 0);
 }
 
-int Win32DialogHost::ProgressSetPos(int id, int pos) {
+int DialogHost::ProgressSetPos(int id, int pos) {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kProgressBar) return 0;
   return static_cast<int>(SendMessageW(c->window, PBM_SETPOS, static_cast<WPARAM>(pos), 0));
 }
 
-int Win32DialogHost::ProgressPos(int id) const {
+int DialogHost::ProgressPos(int id) const {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kProgressBar) return 0;
   return static_cast<int>(SendMessageW(c->window, PBM_GETPOS, 0, 0));
@@ -328,24 +328,22 @@ int Win32DialogHost::ProgressPos(int id) const {
 
 // ---- the window ----
 
-int Win32DialogHost::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
+int DialogHost::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
   // A window not yet on screen (still initialising) cannot own a box.
   HWND owner = IsWindowVisible(window_) ? window_ : system_.MainHwnd();
   if (owner != nullptr && !IsWindowVisible(owner)) owner = nullptr;
   return ShowMessageBox(owner, text, caption, type);
 }
 
-void Win32DialogHost::SetTitle(std::string_view title) {
-  SetWindowTextW(window_, Widen(title).c_str());
-}
+void DialogHost::SetTitle(std::string_view title) { SetWindowTextW(window_, Widen(title).c_str()); }
 
-std::string Win32DialogHost::Title() const { return WindowText(window_); }
+std::string DialogHost::Title() const { return WindowText(window_); }
 
-void Win32DialogHost::EnableWindow(bool enable) { ::EnableWindow(window_, enable ? TRUE : FALSE); }
+void DialogHost::EnableWindow(bool enable) { ::EnableWindow(window_, enable ? TRUE : FALSE); }
 
-bool Win32DialogHost::IsWindowEnabled() const { return ::IsWindowEnabled(window_) != FALSE; }
+bool DialogHost::IsWindowEnabled() const { return ::IsWindowEnabled(window_) != FALSE; }
 
-bool Win32DialogHost::AppendSystemMenuItem(int command, std::string_view text) {
+bool DialogHost::AppendSystemMenuItem(int command, std::string_view text) {
   if ((template_.style & kSystemMenu) == 0) return false;
   HMENU menu = GetSystemMenu(window_, FALSE);
   if (menu == nullptr) return false;
@@ -355,7 +353,7 @@ bool Win32DialogHost::AppendSystemMenuItem(int command, std::string_view text) {
   return true;
 }
 
-void Win32DialogHost::SetIcon(int iconResource) {
+void DialogHost::SetIcon(int iconResource) {
   HICON big = LoadIconResource(system_.Instance(), iconResource, IconSize::kLarge);
   HICON small = LoadIconResource(system_.Instance(), iconResource, IconSize::kSmall);
   if (big != nullptr) {
@@ -372,7 +370,7 @@ void Win32DialogHost::SetIcon(int iconResource) {
 
 // The sentence is raised on the main window, which a screen reader follows as the
 // program's window, whichever of its windows is in front.
-void Win32DialogHost::AnnounceToScreenReader(std::string_view text) {
+void DialogHost::AnnounceToScreenReader(std::string_view text) {
   HWND main = system_.MainHwnd();
   system_.Reader().Announce(main != nullptr ? main : window_, text);
 }

@@ -1,11 +1,11 @@
-#include "platform/win32/win32_clipboard.h"
+#include "platform/win32_gui/win32_clipboard.h"
 
 #include <cstring>
 #include <string>
 
-#include "platform/win32/win32_gui_text.h"
-#include "platform/win32/win32_gui_windows.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32_gui/win32_gui_text.h"
+#include "platform/win32_gui/win32_gui_windows.h"
+#include "platform/win32_gui/win32_window_system.h"
 
 namespace platform::win32 {
 
@@ -46,7 +46,7 @@ std::string ToShiftJis(const std::wstring& text) {
 
 }  // namespace
 
-bool Win32Clipboard::PutText(std::string_view text) {
+bool Clipboard::PutText(std::string_view text) {
   if (!OpenClipboard(windows_.MainHwnd())) return false;  // busy: the sentence is dropped
   EmptyClipboard();
   const std::wstring wide = Widen(text);
