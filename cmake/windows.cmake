@@ -13,12 +13,13 @@ add_link_options($<$<CONFIG:Release>:-s>)
 # max macros from windows.h.
 add_compile_definitions(WINVER=0x0A00 _WIN32_WINNT=0x0A00 UNICODE _UNICODE NOMINMAX)
 
-set(VARNEL_OS_SOURCES
+set(VARNEL_TEXT_OS_SOURCES
   src/platform/win32/cp932.cpp
+  src/platform/win32/utf16.cpp)
+set(VARNEL_OS_SOURCES
   src/platform/win32/environment.cpp
   src/platform/win32/file_io.cpp
-  src/platform/win32/files.cpp
-  src/platform/win32/utf16.cpp)
+  src/platform/win32/files.cpp)
 # SHGetKnownFolderPath, CoTaskMemFree.
 set(VARNEL_OS_LIBRARIES shell32 ole32)
 set(VARNEL_SPOOL_OS_SOURCES src/platform/win32/spool_os.cpp)

@@ -1,7 +1,8 @@
-# Fails when a file of the core, or a header it includes from the source tree, names a
-# toolkit or spooler header, and when a file of the platform layer includes the
-# application (the platform layer stands where the operating system's framework stood: it
-# knows nothing of embossers, documents, sentences or templates).
+# Fails when a file of the core or the rules, or a header it includes from the source tree,
+# names a toolkit or spooler header; when a file of the rules includes the dialog or its
+# framework; and when a file of the platform layer includes the application (the platform
+# layer stands where the operating system's framework stood: it knows nothing of
+# embossers, documents, sentences or templates).
 set(bad "")
 file(GLOB_RECURSE headers "${ROOT}/src/app/*.h" "${ROOT}/src/speech/*.h" "${ROOT}/src/document/*.h"
      "${ROOT}/src/print/*.h" "${ROOT}/src/printers/*.h" "${ROOT}/src/res/*.h")
@@ -40,12 +41,25 @@ foreach(f ${all_sources})
   endif()
 endforeach()
 
+# The rules know nothing of the dialog: no application, no dialog framework, no services.
+file(READ "${RULES_FILE}" rules)
+foreach(f ${rules})
+  if(NOT IS_ABSOLUTE "${f}")
+    set(f "${ROOT}/${f}")
+  endif()
+  file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*\"(app/|platform/dialog/|platform/headless/|platform/platform\\.h)")
+  if(hits)
+    list(APPEND bad "${f}: ${hits}")
+  endif()
+endforeach()
+
 if(bad)
   message(FATAL_ERROR "files include what their layer may not:\n${bad}")
 endif()
 list(LENGTH sources n)
 list(LENGTH platform_files p)
-if(n LESS 10 OR p LESS 10)
-  message(FATAL_ERROR "the list of sources is missing (${n} core files, ${p} platform files)")
+list(LENGTH rules r)
+if(n LESS 10 OR p LESS 10 OR r LESS 10)
+  message(FATAL_ERROR "the list of sources is missing (${n} core, ${p} platform, ${r} rules files)")
 endif()
-message(STATUS "${n} core sources and ${p} platform files checked")
+message(STATUS "${n} core sources, ${p} platform files and ${r} rules files checked")

@@ -1,6 +1,5 @@
 #include "speech/sentences.h"
 
-#include "app/varnel_dlg.h"
 #include "print/job_spec.h"
 
 namespace speech {
@@ -67,20 +66,3 @@ std::string OptionsSentence(int graphics, int pageBreak) {
 }
 
 }  // namespace speech
-
-std::string CVarnelDlg::PrinterSentence() const {
-  return speech::PrinterSentence(m_strPrinterName, m_strPort);
-}
-
-std::string CVarnelDlg::FileSentence() const {
-  return speech::FileSentence(m_strFilePath, m_nDocCharsPerLine, m_nDocLinesPerPage,
-                              m_nDocPageCount, m_strGraphicsInfo);
-}
-
-std::string CVarnelDlg::RangeSentence() const {
-  return speech::RangeSentence(m_nStartPage, m_nEndPage, m_nSides);
-}
-
-std::string CVarnelDlg::OptionsSentence() const {
-  return speech::OptionsSentence(m_bGraphics, m_bPageBreak);
-}
