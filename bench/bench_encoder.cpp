@@ -6,7 +6,7 @@
 #include "document/braille_document.h"
 #include "harness.h"
 #include "print/embosser_stream.h"
-#include "support/sized_files.h"
+#include "sized_files.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 
 #include "harness.h"
 #include "heap_tracking.h"
-#include "support/sized_files.h"
+#include "sized_files.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "heap_tracking.h"
 #include "platform/dirspool/file_spooler.h"
 #include "res/resource.h"
-#include "support/sized_files.h"
+#include "sized_files.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "harness.h"
-#include "support/sized_files.h"
+#include "sized_files.h"
 
 namespace {
 

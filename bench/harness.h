@@ -1,6 +1,6 @@
 // What the benchmarks share: the folder of the run's files, and the main dialog on the
 // headless host with a memory spooler that has one TEN-100 embosser. The documents come
-// from the test support library (support/sized_files.h).
+// from the test support library (sized_files.h).
 #pragma once
 
 #include <cstddef>

@@ -11,7 +11,7 @@
 #   fuzz     the fuzz targets under libFuzzer: make fuzz
 #   windows  the Windows programs and installer: make windows, make windows-installer
 #   test     everything: the test suite, the Windows tests under Wine, the fuzz run and
-#            the filter tests' cupsfilter and cups-driverd (see the end)
+#            the filter tests' cups-driverd (see the end)
 #   all      the same as test
 #
 # Debian 12 (bookworm) and Debian 13 (trixie); the few names that differ are chosen by the
@@ -101,10 +101,10 @@ fi
 
 [ "$cups_tools" = yes ] || exit 0
 
-# The filter tests run cupsfilter and cups-driverd, two programs of the package `cups`.
-# That package also brings cups-filters (with MIME types, conversions and drivers of its
+# The filter tests run cups-driverd (lpinfo -m asks it for the models), a program of the
+# package `cups`. That package also brings cups-filters (with MIME types, conversions and drivers of its
 # own that would take part in the tests' conversions), Ghostscript and Poppler, so unless
-# it is installed the two programs are taken out of its package file, at the version of
+# it is installed the program is taken out of its package file, at the version of
 # the installed cups-daemon (built from the same source as `cups`, so the versions match on
 # every release, where the library's package name and version need not), into a folder of
 # their own that the tests know.
@@ -116,14 +116,13 @@ if [ -z "$version" ]; then
 fi
 if ! dpkg-query -W -f='${Status}' cups 2>/dev/null | grep -q 'install ok installed' &&
    [ "$(cat "$CUPS_TOOLS/version" 2>/dev/null)" != "$version" ]; then
-  echo "Taking cupsfilter and cups-driverd from the package cups $version"
+  echo "Taking cups-driverd from the package cups $version"
   tmp=$(mktemp -d)
   chmod 755 "$tmp"
   (cd "$tmp" && { apt-get download -qq "cups=$version" 2>/dev/null ||
                   { $SUDO apt-get update -qq && apt-get download -qq "cups=$version"; }; })
   dpkg-deb --fsys-tarfile "$tmp"/cups_*.deb |
-    tar -x -C "$tmp" ./usr/sbin/cupsfilter ./usr/lib/cups/daemon/cups-driverd
-  $SUDO install -D -m 0755 "$tmp"/usr/sbin/cupsfilter "$CUPS_TOOLS"/cupsfilter
+    tar -x -C "$tmp" ./usr/lib/cups/daemon/cups-driverd
   $SUDO install -D -m 0755 "$tmp"/usr/lib/cups/daemon/cups-driverd "$CUPS_TOOLS"/cups-driverd
   echo "$version" | $SUDO tee "$CUPS_TOOLS"/version >/dev/null
   rm -rf "$tmp"

@@ -128,7 +128,11 @@ cupsfix_wait_idle 60 || fail "the jobs did not finish"
 for entry in "${jobs[@]}"; do
   expect_same_bytes "$work/${entry%%|*}.expected" "$CUPSFIX_DIR/out/${entry%%|*}.bin" "${entry#*|}"
 done
-[ "$(wc -l < "$CUPSFIX_DIR"/log/page_log)" -gt 0 ] || fail "no page was logged"
+# The filter reports each page of each copy, as the job embosses them: the scheduler logs
+# their number.
+pages_of() { awk -v q="$1" '$1 == q && $6 == "total" { print $7 }' "$CUPSFIX_DIR"/log/page_log; }
+[ "$(pages_of emb4)" = 6 ] || fail "2 copies of pages 1-3 logged as $(pages_of emb4) pages"
+[ "$(pages_of emb6)" = 2 ] || fail "the front sides of 3 pages logged as $(pages_of emb6) pages"
 
 # ---- refused at submission: a text file has no way to these queues ----
 queue ESA721
@@ -206,5 +210,11 @@ expect_text "$work/state" "job-canceled-by-user" "cancelled job"
 grep -q 'Stopping unresponsive job' "$CUPSFIX_DIR"/log/error_log &&
   fail "the filter had to be killed"
 
+# ---- a spool file the filter cannot open is named by the job's title, as the user knows it ----
+PPD=$ppds/vnesa721.ppd "$filter" 7 user "点字 文書.BSE" 1 "" "$work/d00007-001" \
+  >"$work/out.bin" 2>"$work/out.err"
+expect_status 1 $? "unreadable spool file"
+expect_text "$work/out.err" "ERROR: 点字 文書.BSE ファイルのオープンに失敗しました。" \
+  "unreadable spool file"
 echo "$queues queues; $(cat "$work/cancelled")"
 expect_done

@@ -1,4 +1,4 @@
-#include "support/sized_files.h"
+#include "sized_files.h"
 
 #include <random>
 #include <string_view>
