@@ -7,11 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,23 +26,6 @@ inline std::string Quote(const std::string& s) {
   std::string q = "'";
   for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return q + "'";
-}
-
-inline std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-// The names in a folder, sorted.
-inline std::vector<std::string> Names(const std::filesystem::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(folder)) {
-    names.push_back(e.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 // The program under test: this build's varnel-cli, or the one VARNEL_CLI_PROGRAM names (the
@@ -73,8 +53,8 @@ class CliTest : public ::testing::Test {
     cmd += " --settings " + Quote(dir_.File("Varnel.ini"));
     cmd += " >" + Quote(dir_.File("out")) + " 2>" + Quote(dir_.File("err"));
     const int raw = std::system(cmd.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir_.File("out")),
-            Slurp(dir_.File("err"))};
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(dir_.File("out")),
+            ReadAll(dir_.File("err"))};
   }
   // Starts varnel-cli without waiting for it; its output and messages are dropped.
   pid_t Start(const std::vector<std::string>& args) {

@@ -37,12 +37,12 @@ TEST_F(CliOutputTest, ManyCopiesAreEachCopyInTurn) {
   const CliRun r = Print(Sample("sample.BSE"), Job("forty.bin"), "40");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "印刷を　終了しました\n");
-  const std::string one = Slurp(Job("one.bin"));
+  const std::string one = ReadAll(Job("one.bin"));
   ASSERT_GT(one.size(), 1000u);
   std::string forty;
   for (int i = 0; i < 40; ++i) forty += one;
-  EXPECT_TRUE(Slurp(Job("forty.bin")) == forty) << "the 40 copies differ from the single copy";
-  EXPECT_EQ(Names(Jobs()), (std::vector<std::string>{"forty.bin", "one.bin"}));
+  EXPECT_TRUE(ReadAll(Job("forty.bin")) == forty) << "the 40 copies differ from the single copy";
+  EXPECT_EQ(NamesIn(Jobs().string()), (std::vector<std::string>{"forty.bin", "one.bin"}));
 }
 
 // A job written to a file chooses no embosser: the settings file is read, never written,
@@ -54,18 +54,18 @@ TEST_F(CliOutputTest, LeavesTheSettingsFileAsItWas) {
   const CliRun chosen = Cli({"print", Sample("sample.BSE"), "--printer", "仮想点字両面",
                              "--spooler", Spool(), "--page-break", "off"});
   ASSERT_EQ(chosen.status, 0) << chosen.err;
-  const std::string stored = Slurp(dir_.File("Varnel.ini"));
+  const std::string stored = ReadAll(dir_.File("Varnel.ini"));
   ASSERT_EQ(stored.size(), 1024u);
   const CliRun r = Print(Sample("sample.BSE"), Job("second.bin"), "1");
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(Slurp(dir_.File("Varnel.ini")) == stored) << "the settings file changed";
-  EXPECT_EQ(Names(dir_.path()),
+  EXPECT_TRUE(ReadAll(dir_.File("Varnel.ini")) == stored) << "the settings file changed";
+  EXPECT_EQ(NamesIn(dir_.path().string()),
             (std::vector<std::string>{"Varnel.ini", "err", "jobs", "out", "spool"}));
 }
 
 TEST_F(CliOutputTest, ReplacesTheFileALinkNamesKeepingItsModeAndRefusesAFolder) {
   ASSERT_EQ(Print(Sample("sample.BSE"), Job("expected.bin"), "2").status, 0);
-  const std::string expected = Slurp(Job("expected.bin"));
+  const std::string expected = ReadAll(Job("expected.bin"));
   // File modes and symbolic links are POSIX's (the Windows tests check its attributes).
   std::vector<std::string> names = {"expected.bin", "folder"};
   if (!CliOnWindows()) {
@@ -80,7 +80,7 @@ TEST_F(CliOutputTest, ReplacesTheFileALinkNamesKeepingItsModeAndRefusesAFolder) 
     std::filesystem::create_symlink(real, Job("link.bin"));
     ASSERT_EQ(Print(Sample("sample.BSE"), Job("link.bin"), "2").status, 0);
     EXPECT_TRUE(std::filesystem::is_symlink(Job("link.bin")));
-    EXPECT_TRUE(Slurp(real) == expected);
+    EXPECT_TRUE(ReadAll(real) == expected);
     ::stat(real.c_str(), &st);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     names = {"expected.bin", "folder", "link.bin", "real.bin"};
@@ -92,7 +92,7 @@ TEST_F(CliOutputTest, ReplacesTheFileALinkNamesKeepingItsModeAndRefusesAFolder) 
   EXPECT_EQ(r.err, "印刷できませんでした\n");
   EXPECT_EQ(r.out, "");
   EXPECT_TRUE(std::filesystem::is_empty(Job("folder")));
-  EXPECT_EQ(Names(Jobs()), names);
+  EXPECT_EQ(NamesIn(Jobs().string()), names);
 }
 
 // A name too long to take a suffix: the job is kept aside in TMPDIR and copied into the
@@ -104,8 +104,8 @@ TEST_F(CliOutputTest, WritesAFileWhoseFolderCannotTakeATemporaryFileBesideIt) {
   const std::string longName = std::string(250, 'n') + ".bin";
   const CliRun r = Print(Sample("sample.BSE"), Job(longName), "3", tmp);
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(Slurp(Job(longName)) == Slurp(Job("expected.bin")));
-  EXPECT_EQ(Names(Jobs()), (std::vector<std::string>{"expected.bin", longName}));
+  EXPECT_TRUE(ReadAll(Job(longName)) == ReadAll(Job("expected.bin")));
+  EXPECT_EQ(NamesIn(Jobs().string()), (std::vector<std::string>{"expected.bin", longName}));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path() / "tmp"));
 }
 
@@ -122,8 +122,8 @@ TEST_F(CliOutputTest, AFailedJobLeavesTheFileAsItWasAndNoTemporaryFile) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "印刷できませんでした\n");
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(Names(Jobs()), std::vector<std::string>{"old.bin"});
-    EXPECT_TRUE(Slurp(Job("old.bin")) == "old");
+    EXPECT_EQ(NamesIn(Jobs().string()), std::vector<std::string>{"old.bin"});
+    EXPECT_TRUE(ReadAll(Job("old.bin")) == "old");
     EXPECT_TRUE(std::filesystem::is_empty(dir_.path() / "tmp"));
   }
 }
@@ -138,7 +138,8 @@ TEST_F(CliOutputTest, AnInterruptedJobLeavesTheFileAsItWasAndNoTemporaryFile) {
   int status = 0;
   bool ended = false;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (Names(Jobs()).size() < 2 && !ended && std::chrono::steady_clock::now() < deadline) {
+  while (NamesIn(Jobs().string()).size() < 2 && !ended &&
+         std::chrono::steady_clock::now() < deadline) {
     ended = ::waitpid(pid, &status, WNOHANG) == pid;
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
@@ -153,8 +154,8 @@ TEST_F(CliOutputTest, AnInterruptedJobLeavesTheFileAsItWasAndNoTemporaryFile) {
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
   }
-  EXPECT_EQ(Names(Jobs()), std::vector<std::string>{"old.bin"});
-  EXPECT_TRUE(Slurp(Job("old.bin")) == "old");
+  EXPECT_EQ(NamesIn(Jobs().string()), std::vector<std::string>{"old.bin"});
+  EXPECT_TRUE(ReadAll(Job("old.bin")) == "old");
 }
 
 // The permissions of the output file and its folder, for a user who is not root.
@@ -166,7 +167,7 @@ TEST_F(CliOutputTest, KeepsAFileItsUserMayNotWriteAndWritesInAFolderItMayNotWrit
   // The user reads the sample and runs the program from copies in the test's folder: the
   // clone and the build folder may lie where only their owner can read (under /root).
   RunCopyOfProgram();
-  const std::string sample = dir_.Write("sample.BSE", Slurp(Sample("sample.BSE")));
+  const std::string sample = dir_.Write("sample.BSE", ReadAll(Sample("sample.BSE")));
   ASSERT_EQ(Print(sample, dir_.File("expected.bin"), "2").status, 0);
   const std::string locked = dir_.Write("jobs/locked.bin", std::string("old"));
   const std::string open = dir_.Write("jobs/open.bin", std::string("old"));
@@ -175,17 +176,17 @@ TEST_F(CliOutputTest, KeepsAFileItsUserMayNotWriteAndWritesInAFolderItMayNotWrit
   CliRun r = Print(sample, locked, "2", RunAsPrefix(*user));
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "印刷できませんでした\n");
-  EXPECT_TRUE(Slurp(locked) == "old");
+  EXPECT_TRUE(ReadAll(locked) == "old");
 
   ::chmod(Jobs().c_str(), 0555);
   r = Print(sample, open, "2", RunAsPrefix(*user));
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(Slurp(open) == Slurp(dir_.File("expected.bin")));
+  EXPECT_TRUE(ReadAll(open) == ReadAll(dir_.File("expected.bin")));
   r = Print(sample, Job("new.bin"), "2", RunAsPrefix(*user));
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "印刷できませんでした\n");
   ::chmod(Jobs().c_str(), 0755);
-  EXPECT_EQ(Names(Jobs()), (std::vector<std::string>{"locked.bin", "open.bin"}));
+  EXPECT_EQ(NamesIn(Jobs().string()), (std::vector<std::string>{"locked.bin", "open.bin"}));
 }
 
 }  // namespace

@@ -164,11 +164,11 @@ class SettingsLocationTest : public ::testing::Test {
 #endif
   }
 
-  std::string Choose(const std::string& exe) {
+  std::string Choose(const std::string& exe, bool startUserFile = true) {
 #ifndef _WIN32
     ActingAs as(*user_);
 #endif
-    return platform::ChooseSettingsPath(exe, own_folder_, "Varnel.ini");
+    return platform::ChooseSettingsPath(exe, own_folder_, "Varnel.ini", startUserFile);
   }
 
   TempDir dir_;
@@ -198,6 +198,9 @@ TEST_F(SettingsLocationTest, AReadOnlyFileBesideTheProgramStartsTheUsersOwnOnce)
   GiveTo(*user_, dir_.path());
 #endif
   SetReadOnly(beside_, true);
+  // Only read (a job written to a file): the file it would start from, and nothing made.
+  EXPECT_EQ(Choose(exe_, false), beside_);
+  EXPECT_FALSE(std::filesystem::exists(FsPath(own_folder_)));
   EXPECT_EQ(Choose(exe_), own_);
   EXPECT_EQ(ReadAll(own_), "prepared");
   dir_.Write("ユーザー/Varnel/Varnel.ini", std::string("the user's own"));
