@@ -1,6 +1,8 @@
 # shellcheck shell=bash disable=SC2034  # sets variables for the tests that source it
-# Helpers of the real-window tests; sourced by each tests/gui/test_*.sh, which
-# run_gui_test.sh runs with APP, CLI, WORK, ARTIFACTS and DISPLAY set.
+# Helpers of the real-window tests, the same for both back ends; sourced by each test
+# script, which run_gui_test.sh runs with APP, CLI, WORK, ARTIFACTS, DISPLAY, GUI_BACKEND
+# and GUI_DRIVER set. The driver (driver_wx.sh or driver_wine.sh) starts the program,
+# finds its windows and says what its back end cannot check.
 set -u
 # shellcheck source=../support/sentences.sh
 source "$(dirname "${BASH_SOURCE[0]}")"/../support/sentences.sh
@@ -16,37 +18,34 @@ bad() { FAIL=$((FAIL + 1)); echo "FAIL - $1${2:+: $2}"; }
 # check NAME EXPECTED ACTUAL
 check() { if [ "$2" = "$3" ]; then ok "$1"; else bad "$1" "expected [$2], got [$3]"; fi; }
 
-# Starts varnel with the given options, without waiting; sets APP_PID and T0 (ns).
-launch_app() {
-  : >"$WORK/app.out"
-  T0=$(date +%s%N)
-  # The desktop's libraries keep caches to the end by design; their allocations are
-  # suppressed by library name, so that a leak of Varnel's own still fails the test.
-  LSAN_OPTIONS=${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$HERE_LIB/lsan.supp:print_suppressions=0 \
-    "$APP" "$@" >"$WORK/app.out" 2>"$WORK/app.err" &
-  APP_PID=$!
+# Runs COMMAND until it prints EXPECTED or SECONDS have passed; prints what it printed last.
+wait_for() {
+  local want=$1 deadline=$(($(date +%s%N) + $2 * 1000000000)) now
+  shift 2
+  while now=$("$@"); [ "$now" != "$want" ] && [ "$(date +%s%N)" -lt "$deadline" ]; do
+    sleep 0.05
+  done
+  printf '%s\n' "$now"
 }
 
 # Waits until the program says READY (its main window is on screen with the focus in a
 # control); sets WID and START_MS (the time since launch_app).
 wait_ready() {
-  for _ in $(seq 1 3000); do
-    grep -q '^READY$' "$WORK/app.out" && break
+  for _ in $(seq 1 6000); do
+    grep -q '^READY' "$WORK/app.out" && break
     kill -0 "$APP_PID" 2>/dev/null || break
     sleep 0.005
   done
   START_MS=$((($(date +%s%N) - T0) / 1000000))
-  if ! grep -q '^READY$' "$WORK/app.out"; then
-    bad "varnel starts" "no READY; stderr: $(head -c 2000 "$WORK/app.err")"
+  if ! grep -q '^READY' "$WORK/app.out"; then
+    bad "$(basename "$APP") starts" "no READY; stderr: $(head -c 2000 "$WORK/app.err")"
     return 1
   fi
-  WID=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Varnel$' | head -1)
+  WID=$(main_window)
   [ -n "$WID" ] || { bad "main window found"; return 1; }
-  xdotool windowfocus --sync "$WID"
-  return 0
 }
 
-# Both: starts varnel and waits until it is ready.
+# Both: starts the program and waits until it is ready.
 start_app() {
   launch_app "$@"
   wait_ready
@@ -65,69 +64,25 @@ clear_clip() {
   sleep 0.2
 }
 
-# Writes the accessibility tree of the program to FILE, one object a line:
-# role|name|showing|focusable|focused|checked|enabled|x,y,w,h|text
-a11y_dump() {
-  APP_PID=$APP_PID /usr/bin/python3 "$HERE_LIB/a11y_dump.py" >"$1" 2>"$1.err"
-}
+# The number of windows of the program on screen; waits up to SECONDS for COUNT of them.
+window_count() { app_windows | wc -l; }
+wait_windows() { wait_for "$1" "$2" window_count; }
+# A window of the program on screen other than the main window (a dialog, a message box,
+# the progress window), the newest; empty when there is none.
+other_window() { app_windows | grep -vx "$WID" | tail -1; }
+title_of() { xdotool getwindowname "$1" 2>/dev/null; }
 
-# The line of the first object with ROLE and NAME in the dump FILE.
-a11y_line() { grep -m1 "^$2|$3|" "$1"; }
-# Field N (1-based, see a11y_dump) of that object.
-a11y_field() { a11y_line "$1" "$2" "$3" | cut -d'|' -f"$4"; }
-# The role and name of the object that has the keyboard focus.
-a11y_focused() { awk -F'|' '$5 == 1 && $1 != "frame" && $1 != "dialog" { print $1 "|" $2; exit }' "$1"; }
-# Waits up to SECONDS for the focus to be on "ROLE|NAME"; prints where it is.
-wait_focus() {
-  local now deadline=$(($(date +%s) + $2))
-  while :; do
-    a11y_dump "$WORK/focus.txt"
-    now=$(a11y_focused "$WORK/focus.txt")
-    [ "$now" = "$1" ] || [ "$(date +%s)" -ge "$deadline" ] && break
-    sleep 0.2
-  done
-  echo "$now"
-}
-# Clicks the middle of the object with ROLE and NAME in the dump FILE.
-click_on() {
-  local box x y w h
-  box=$(a11y_field "$1" "$2" "$3" 8)
-  IFS=, read -r x y w h <<<"$box"
-  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1
-  sleep 0.3
-}
-# The number of windows of the program on screen.
-window_count() { xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l; }
-# Waits up to SECONDS for COUNT windows on screen; prints the count then.
-wait_windows() {
-  local n deadline=$(($(date +%s%N) + $2 * 1000000000))
-  while :; do
-    n=$(window_count)
-    [ "$n" = "$1" ] || [ "$(date +%s%N)" -ge "$deadline" ] && break
-    sleep 0.05
-  done
-  echo "$n"
-}
-
-# The close box: the window manager's WM_DELETE_WINDOW request, as a click on it sends.
-close_box() { /usr/bin/python3 "$HERE_LIB/close_window.py" "$WID"; }
-
-# Saves a picture of the main window, or of WINDOW, into ARTIFACTS as NAME.png and
-# prints where. Usage: screenshot NAME [WINDOW]
+# Saves a picture of the main window, or of WINDOW (root: the whole screen), into
+# ARTIFACTS as NAME.png and prints where. Usage: screenshot NAME [WINDOW]
 screenshot() {
   local file="$ARTIFACTS/$1.png"
   import -window "${2:-$WID}" "$file" 2>/dev/null && echo "screenshot: $file"
 }
 
-# The id of a window of the program on screen other than the main window (a dialog,
-# a message box, the progress window); empty when there is none.
-other_window() {
-  xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null | grep -vx "$WID" | head -1
-}
-
 # Presses KEYS and prints the sentence the program then puts on the clipboard, or
 # nothing after 5 s. The clipboard first gets a marker from another owner, so that a
-# sentence said before is never taken for the new one.
+# sentence said before is never taken for the new one. Each sentence heard is also
+# written down in WORK/heard.txt.
 said() {
   local marker="-- no sentence --" text="" owner
   printf '%s' "$marker" | xclip -i -selection clipboard >/dev/null 2>&1 &
@@ -141,47 +96,34 @@ said() {
   done
   kill "$owner" 2>/dev/null
   wait "$owner" 2>/dev/null
-  [ "$text" = "$marker" ] || printf '%s' "$text"
+  [ "$text" = "$marker" ] || [ -z "$text" ] || { echo "$text" >>"$WORK/heard.txt"; printf '%s' "$text"; }
 }
 
-# Waits up to SECONDS for TEXT on the clipboard; prints the clipboard's text then.
+# Waits up to SECONDS for the sentence TEXT on the clipboard; prints the clipboard's text.
 wait_clip() {
-  local now deadline=$(($(date +%s%N) + $2 * 1000000000))
-  while :; do
-    now=$(clip)
-    [ "$now" = "$1" ] || [ "$(date +%s%N)" -ge "$deadline" ] && break
-    sleep 0.05
-  done
+  local now
+  now=$(wait_for "$1" "$2" clip)
+  [ "$now" = "$1" ] && echo "$now" >>"$WORK/heard.txt"
   printf '%s' "$now"
 }
 
-# Alt+4, then PATH typed into the file dialog's location field, and Enter. With NAME,
-# a picture of the file dialog is saved as NAME.png first. Fails when the dialog does
-# not open or does not close.
+# Alt+4, then PATH (a Unix path) typed into the file dialog as the program names it, and
+# Enter. With NAME, a picture of the file dialog is saved as NAME.png first. Fails when
+# the dialog does not open or does not close.
 choose_file() {
   key alt+4
-  [ "$(wait_windows 2 5)" = 2 ] || return 1
+  [ "$(wait_windows 2 10)" = 2 ] || return 1
+  sleep 0.3
   [ -n "${2:-}" ] && screenshot "$2" "$(other_window)"
-  key ctrl+l
-  xdotool type --delay 20 "$1"
+  type_file_name "$(app_path "$1")"
   key Return
-  [ "$(wait_windows 1 5)" = 1 ]
+  [ "$(wait_windows 1 10)" = 1 ]
 }
 
 # The number of jobs completed in the virtual embosser folder DIR, and the newest one
 # (a job's name begins with the time it was completed).
 job_count() { find "$1" -maxdepth 1 -name 'job-*.brl' 2>/dev/null | wc -l; }
 last_job() { find "$1" -maxdepth 1 -name 'job-*.brl' 2>/dev/null | sort | tail -1; }
-# Waits up to SECONDS for COUNT jobs in DIR; prints the count then.
-wait_jobs() {
-  local n deadline=$(($(date +%s%N) + $3 * 1000000000))
-  while :; do
-    n=$(job_count "$1")
-    [ "$n" = "$2" ] || [ "$(date +%s%N)" -ge "$deadline" ] && break
-    sleep 0.05
-  done
-  echo "$n"
-}
 
 # Prints "ok" when the settings record FILE holds NAME as the chosen printer (at
 # offset 512, in code page 932, ended by CR LF); else what it holds there.
@@ -233,3 +175,6 @@ finish() {
   fi
   exit 0
 }
+
+# shellcheck source=driver_wx.sh
+source "${GUI_DRIVER:?run_gui_test.sh sets GUI_DRIVER}"

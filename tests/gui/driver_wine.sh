@@ -1,0 +1,86 @@
+# shellcheck shell=bash disable=SC2034  # sets variables for the tests
+# The Windows back end of the real-window tests (sourced by gui_lib.sh): varnel.exe under
+# Wine on Xvfb, in a Japanese Wine prefix without a window manager (run_gui_test.sh --wine
+# sets WINE and WINEPREFIX). Wine has no accessibility tree to read controls from, and no
+# UI Automation notifications: the program gets a stand-in UIAutomationCore.dll (UIA_PROBE)
+# that writes them down in WORK/uia.log.
+# shellcheck source=../cups/cupsfix.sh
+source "$HERE_LIB/../cups/cupsfix.sh"
+
+# Runs a Windows program in the Japanese locale: its system dialogs (the file dialog,
+# message boxes) then draw Japanese text with a Japanese font.
+wine_run() { LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 "$WINE" "$@"; }
+
+# The Windows name of a Unix path (Wine's drive Z: is the root).
+app_path() { printf 'Z:%s' "$1" | tr / '\\'; }
+
+# Starts varnel.exe with the given options, without waiting; sets APP_PID and T0 (ns).
+launch_app() {
+  : >"$WORK/app.out"
+  T0=$(date +%s%N)
+  # The program with the stand-in library beside it, loaded instead of Wine's own.
+  mkdir -p "$WORK/app"
+  cp "$APP" "$WORK/app/varnel.exe"
+  cp "${UIA_PROBE:?UIA_PROBE names the stand-in UIAutomationCore.dll}" \
+    "$WORK/app/UIAutomationCore.dll"
+  WINEDLLOVERRIDES="uiautomationcore=n,b" VARNEL_UIA_PROBE_LOG=$(app_path "$WORK/uia.log") \
+    wine_run "$WORK/app/varnel.exe" "$@" >"$WORK/app.out" 2>"$WORK/app.err" &
+  APP_PID=$!
+}
+
+# The program's windows on screen, oldest first; with PATTERN, those whose name matches
+# it. Wine keeps its hidden helper windows (input method, clipboard) unmapped.
+app_windows() { xdotool search --all --onlyvisible --name "${1:-.}" 2>/dev/null; }
+
+# The main window; Wine gives the keyboard to the window it activates, as Windows does.
+main_window() { app_windows '^Varnel$' | head -1; }
+
+# Types PATH into the file dialog's name field, which has the focus.
+type_file_name() { xdotool type --delay 20 "$1"; }
+
+# The close box of the active window: Alt+F4, its command in the window menu (Wine draws
+# the frames itself).
+close_box() { key alt+F4; }
+
+# Without an accessibility tree the Cancel button cannot be found: the progress window's
+# close box, which cancels too.
+cancel_progress() { close_box; }
+
+# The window menu (Alt+Space) ends with a separator and the about entry. Up from the
+# first item reaches the last (Wine adds an entry of its own whose letter is also A).
+about_from_window_menu() {
+  key alt+space
+  sleep 0.3
+  screenshot window_menu root
+  key Up
+  key Return
+}
+
+# The embossers of a session: a private CUPS scheduler reached through the Windows
+# spooler (the program's default), with a raw queue for each virtual embosser name
+# varnel-cli lists, and an office printer, not an embosser, that the program leaves out.
+# Sets SPOOLER (no options).
+embossers() {
+  local name
+  cupsfix_start "$WORK/cups" || { bad "private CUPS scheduler starts"; return 1; }
+  trap 'stop_app; cupsfix_stop' EXIT
+  while IFS=$'\t' read -r name _; do
+    cupsfix_add_queue "$name" "$(embosser_job "$name")"
+  done < <("$CLI" printers --spooler "dir:$WORK/names")
+  cupsfix_add_queue Office office.out
+  SPOOLER=()
+}
+# Wine's port for a CUPS queue is CUPS:NAME; the program shows it without colons.
+embosser_port() { printf 'CUPS%s' "$1"; }
+# The number of jobs queue NAME completed (lpstat spells its name percent-encoded), and
+# the file the last one's bytes went to (named in hexadecimal: the device address stays
+# ASCII).
+embosser_jobs() {
+  lpstat -W completed -o 2>/dev/null | sed 's/ .*//; s/%/\\x/g' | xargs -r -d'\n' printf '%b\n' |
+    grep -c "^$1-[0-9]*$"
+}
+embosser_job() { printf '%s/out/%s.out' "$CUPSFIX_DIR" "$(printf '%s' "$1" | od -An -tx1 | tr -d ' \n')"; }
+
+no_accessibility_tree() { echo "skip - $1 (no accessibility tree under Wine)"; }
+check_focus() { no_accessibility_tree "$1"; }
+check_label() { no_accessibility_tree "$1"; }
