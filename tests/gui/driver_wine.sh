@@ -10,6 +10,7 @@ source "$HERE_LIB/../cups/cupsfix.sh"
 # Runs a Windows program in the Japanese locale: its system dialogs (the file dialog,
 # message boxes) then draw Japanese text with a Japanese font.
 wine_run() { LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 "$WINE" "$@"; }
+run_program() { wine_run "$@"; }
 
 # The Windows name of a Unix path (Wine's drive Z: is the root).
 app_path() { printf 'Z:%s' "$1" | tr / '\\'; }

@@ -6,14 +6,18 @@
 # Paths are the program's own.
 app_path() { printf '%s' "$1"; }
 
+# The desktop's libraries keep caches to the end by design; their allocations are
+# suppressed by library name, so that a leak of Varnel's own still fails the test.
+export LSAN_OPTIONS=${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$HERE_LIB/lsan.supp:print_suppressions=0
+
+# Runs a program of the build.
+run_program() { "$@"; }
+
 # Starts varnel with the given options, without waiting; sets APP_PID and T0 (ns).
 launch_app() {
   : >"$WORK/app.out"
   T0=$(date +%s%N)
-  # The desktop's libraries keep caches to the end by design; their allocations are
-  # suppressed by library name, so that a leak of Varnel's own still fails the test.
-  LSAN_OPTIONS=${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$HERE_LIB/lsan.supp:print_suppressions=0 \
-    "$APP" "$@" >"$WORK/app.out" 2>"$WORK/app.err" &
+  "$APP" "$@" >"$WORK/app.out" 2>"$WORK/app.err" &
   APP_PID=$!
 }
 

@@ -186,7 +186,13 @@ void HeadlessHost::AnnounceToScreenReader(std::string_view text) {
   announcements_.emplace_back(text);
 }
 
+void HeadlessHost::ShowModeless() {
+  FocusFirstTabStopUnlessSet();
+  shown_ = true;
+}
+
 int HeadlessHost::RunModal() {
+  FocusFirstTabStopUnlessSet();
   shown_ = true;
   system_.RunModalScript(*this);
   if (!ended_) EndDialog(kIdCancel);

@@ -53,7 +53,7 @@ class HeadlessHost : public DialogHost {
   void AnnounceToScreenReader(std::string_view text) override;
   bool IsDialogMessage(int virtualKey) override;
   int RunModal() override;
-  void ShowModeless() override { shown_ = true; }
+  void ShowModeless() override;
   void EndDialog(int result) override;
 
   // ---- what the user does; each returns false when the control cannot take it ----
@@ -66,6 +66,8 @@ class HeadlessHost : public DialogHost {
   // Picks the list item of a combo box, as with the mouse.
   bool Choose(int id, int index);
   bool Choose(int id, std::string_view itemText);
+  // A character typed at the end of the focused edit; a digits-only edit takes digits alone.
+  bool TypeKey(char c);
   // A key-down message, through the dialog's PreTranslateMessage.
   void PressKey(int virtualKey);
   // Alt with a key: an accelerator of a hidden button, or the mnemonic of a visible control.
@@ -106,6 +108,9 @@ class HeadlessHost : public DialogHost {
   // Clicks a control whatever its visibility: mouse clicks and accelerators end here.
   void Activate(ControlState& c);
   void MoveFocus(bool forward);
+  // Before a window first shows: unless the dialog put the focus somewhere, it goes to the
+  // first control Tab reaches, as a dialog starts.
+  void FocusFirstTabStopUnlessSet();
   bool IsFocusable(const ControlState& c) const;
 
   HeadlessWindowSystem& system_;

@@ -92,6 +92,17 @@ bool HeadlessHost::Choose(int id, std::string_view itemText) {
   return Choose(id, static_cast<int>(it - c->items.begin()));
 }
 
+bool HeadlessHost::TypeKey(char c) {
+  ControlState* focused = Find(focus_);
+  if (!focused || !TakesInput(*focused) || focused->tpl->kind != ControlKind::kEdit ||
+      (focused->tpl->style & kReadOnly) != 0) {
+    return false;
+  }
+  if ((focused->tpl->style & kDigitsOnly) != 0 && (c < '0' || c > '9')) return false;
+  SetText(focus_, focused->text + c);
+  return true;
+}
+
 void HeadlessHost::PressKey(int virtualKey) {
   if (!windowEnabled_) return;
   dialog_.PreTranslateMessage(virtualKey);
@@ -147,6 +158,16 @@ void HeadlessHost::MoveFocus(bool forward) {
   for (int step = 1; step <= n; ++step) {
     const int i = ((at < 0 ? (forward ? -1 : 0) : at) + (forward ? step : -step) + n) % n;
     const ControlState& c = controls_[static_cast<std::size_t>(i)];
+    if (IsFocusable(c)) {
+      focus_ = c.tpl->id;
+      return;
+    }
+  }
+}
+
+void HeadlessHost::FocusFirstTabStopUnlessSet() {
+  if (focus_ != 0) return;
+  for (const ControlState& c : controls_) {
     if (IsFocusable(c)) {
       focus_ = c.tpl->id;
       return;

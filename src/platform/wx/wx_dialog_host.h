@@ -107,6 +107,10 @@ class DialogHost final : public platform::DialogHost {
   // Before a window first shows: unless the dialog put the focus somewhere, it goes to
   // the first control Tab reaches, as a dialog starts.
   void FocusFirstTabStopUnlessSet();
+  // Tab and Shift+Tab: the next or previous control that takes the focus, in template order,
+  // as the dialog manager moves it. GTK's own order would visit the inner parts of a combo
+  // box and follow the widgets' places on screen.
+  void MoveFocus(bool forward);
 
   Control* Find(int id);
   const Control* Find(int id) const;

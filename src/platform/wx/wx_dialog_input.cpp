@@ -1,6 +1,7 @@
 // What the user does to a real window, reported to its dialog object; the dialog's
 // standard keyboard handling; modal and modeless runs.
 #include <wx/event.h>
+#include <wx/utils.h>
 
 #include "platform/wx/wx_dialog_host.h"
 #include "platform/wx/wx_present.h"
@@ -90,10 +91,31 @@ bool DialogHost::RefusedByFocusedEdit(const wxKeyEvent& event) const {
   return ch < '0' || ch > '9';
 }
 
+void DialogHost::MoveFocus(bool forward) {
+  const int n = static_cast<int>(controls_.size());
+  const int current = GetFocus();
+  int at = -1;
+  for (int i = 0; i < n; ++i) {
+    if (controls_[static_cast<std::size_t>(i)].tpl->id == current && current != 0) at = i;
+  }
+  for (int step = 1; step <= n; ++step) {
+    const int i = ((at < 0 ? (forward ? -1 : 0) : at) + (forward ? step : -step) + n) % n;
+    const Control& c = controls_[static_cast<std::size_t>(i)];
+    if ((c.tpl->style & kTabStop) != 0 && c.window->IsShown() && c.window->IsThisEnabled()) {
+      c.window->SetFocus();
+      return;
+    }
+  }
+}
+
 // The standard processing of a key-down message. Where GTK does what the dialog keyboard
-// does (Tab moves the focus; Enter and Space press the focused button), the key is left
-// to GTK; Enter elsewhere and Esc are carried out here.
+// does (Enter and Space press the focused button), the key is left to GTK; Tab, Enter
+// elsewhere and Esc are carried out here.
 bool DialogHost::IsDialogMessage(int virtualKey) {
+  if (virtualKey == kVkTab) {
+    MoveFocus(!wxGetKeyState(WXK_SHIFT));
+    return true;
+  }
   if (virtualKey == kVkEscape) {
     dialog_.OnCommand(kIdCancel, Notification::kClicked);
     return true;
