@@ -7,7 +7,7 @@ cli=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here"/cupsfix.sh
 source "$here"/braille_samples.sh
-source "$here"/expect.sh
+source "$here"/../support/checks.sh
 trap cupsfix_stop EXIT
 cupsfix_start || exit 1
 d=$CUPSFIX_DIR

@@ -31,15 +31,15 @@ check_job() {
   "$cli" print "$file" --printer "$queue" "$@" --output "$expected" --settings "$d/file$runs.ini" \
     >"$d/stdout" 2>"$d/stderr"
   expect_status 0 $? "$what: to a file"
-  cupsfix_wait_idle 60 || fail "$what: the job did not finish"
+  cupsfix_wait_idle 60 || bad "$what: the job did not finish"
   expect_same_bytes "$expected" "$out" "$what"
   [ "$(cat "$out.title" 2>/dev/null)" = "$file" ] ||
-    fail "$what: job title \"$(cat "$out.title" 2>/dev/null)\", expected \"$file\""
+    bad "$what: job title \"$(cat "$out.title" 2>/dev/null)\", expected \"$file\""
   lpadmin -x "$queue"
 }
 
 check_job 'ESA721' "$docs/p22.BSE"
-[ -s "$d/said" ] && fail "ESA721: said $(cat "$d/said")"
+[ -s "$d/said" ] && bad "ESA721: said $(cat "$d/said")"
 check_job 'NewESA721' "$docs/p22.BSE" --from 2 --to 4 --copies 2
 check_job 'ＴＥＮ１００' "$docs/p18.bse" --from 1 --to 3 --copies 2      # double-sided, padded
 check_job 'ＴＥＮ１００' "$docs/p24.NAB" --sides single
@@ -53,4 +53,4 @@ expect_text "$d/said" "$(sentence NO_GRAPHICS_ON_MODEL)" "graphics on NABCC-SGL"
 # Varnel makes its copies in the bytes: a queue's default copies and banners take no part.
 QUEUE_OPTIONS="-o copies-default=2 -o job-sheets-default=standard,standard" check_job 'ESA721' "$docs/p22.BSE" --copies 3
 
-expect_done
+checks_done

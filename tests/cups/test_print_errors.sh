@@ -22,7 +22,7 @@ cupsreject 'ESA721'
 expect_refused "rejecting queue" "$print_failed" $?
 expect_text "$d/stderr" "CUPS サーバ「$CUPS_SERVER」: " "rejecting queue: the server's reason"
 cupsfix_wait_idle 10
-[ -e "$d/out/refused.bin" ] && fail "rejecting queue: something printed"
+[ -e "$d/out/refused.bin" ] && bad "rejecting queue: something printed"
 lpadmin -x 'ESA721'
 
 # A queue removed after varnel-cli listed it, before it opens it. varnel-cli asks about
@@ -48,7 +48,7 @@ for _ in $(seq 1 500); do
   kill -0 $pid 2>/dev/null || break
   sleep 0.02
 done
-[ -n "$blocked" ] || fail "removed queue: varnel-cli never waited on its question"
+[ -n "$blocked" ] || bad "removed queue: varnel-cli never waited on its question"
 lpadmin -x '点字　両面'
 exec 4<"$d/stderr.pipe"                 # a reader before the filler's end goes
 exec 3>&-
@@ -77,9 +77,9 @@ for signal in TERM HUP; do            # (a background job ignores INT)
     status=$?
     expect_status $((128 + $(kill -l "$signal"))) $status "ended by SIG$signal"
   else
-    fail "ended by SIG$signal: the job never got going"; kill -KILL $pid; wait $pid
+    bad "ended by SIG$signal: the job never got going"; kill -KILL $pid; wait $pid
   fi
-  cupsfix_wait_idle 10 || fail "ended by SIG$signal: a job was left in the queue"
+  cupsfix_wait_idle 10 || bad "ended by SIG$signal: a job was left in the queue"
   rm -f "$CUPSFIX_DIR"/spool/[0-9]* 2>/dev/null
 done
 for _ in $(seq 1 100); do                      # both jobs ended, not left held
@@ -87,8 +87,8 @@ for _ in $(seq 1 100); do                      # both jobs ended, not left held
   [ "$(grep -c '^TEN10-' "$d/ended.txt")" = 2 ] && break
   sleep 0.05
 done
-[ "$(grep -c '^TEN10-' "$d/ended.txt")" = 2 ] || fail "ended by a signal: $(cat "$d/ended.txt")"
-[ -e "$d/out/ended.bin" ] && fail "ended by a signal: something printed"
+[ "$(grep -c '^TEN10-' "$d/ended.txt")" = 2 ] || bad "ended by a signal: $(cat "$d/ended.txt")"
+[ -e "$d/out/ended.bin" ] && bad "ended by a signal: something printed"
 lpadmin -x 'TEN10'
 
 # The scheduler dies in the middle of a job: a document of about 1 MB, 20 copies.
@@ -103,13 +103,13 @@ if cupsfix_wait_receiving 200000 60; then
   expect_refused "server killed" "$print_failed" $?
   expect_text "$d/stderr" "CUPS サーバ「$CUPS_SERVER」" "server killed: the reason"
 else
-  fail "server killed: the job never got going"; kill $pid; wait $pid
+  bad "server killed: the job never got going"; kill $pid; wait $pid
 fi
-[ -e "$d/out/killed.bin" ] && fail "server killed: something printed"
+[ -e "$d/out/killed.bin" ] && bad "server killed: something printed"
 
 # No scheduler at all.
 "$cli" print "$d/small.BSE" --printer 'ＴＥＮ１００' --settings "$d/4.ini" >"$d/stdout" 2>"$d/stderr"
 status=$?
 expect_refused "no server" "$(sentence ENUMERATION_FAILED)" $status
 
-expect_done
+checks_done

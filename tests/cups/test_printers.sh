@@ -5,7 +5,7 @@ set -u
 cli=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here"/cupsfix.sh
-source "$here"/expect.sh
+source "$here"/../support/checks.sh
 trap cupsfix_stop EXIT
 
 # No scheduler at all.
@@ -14,7 +14,7 @@ CUPS_SERVER=$nowhere/cups.sock "$cli" printers --settings "$nowhere/varnel.ini" 
   >"$nowhere/out" 2>"$nowhere/err"
 expect_status 1 $? "no server"
 expect_text "$nowhere/err" "プリンタの列挙に失敗" "no server"
-[ -s "$nowhere/out" ] && fail "no server: printers listed: $(cat "$nowhere/out")"
+[ -s "$nowhere/out" ] && bad "no server: printers listed: $(cat "$nowhere/out")"
 rm -rf "$nowhere"
 
 cupsfix_start || exit 1
@@ -23,8 +23,8 @@ d=$CUPSFIX_DIR
 # A scheduler without queues: nothing to list, nothing wrong.
 "$cli" printers --settings "$d/1.ini" >"$d/stdout" 2>"$d/stderr"
 expect_status 0 $? "no queue"
-[ -s "$d/stdout" ] && fail "no queue: listed $(cat "$d/stdout")"
-[ -s "$d/stderr" ] && fail "no queue: said $(cat "$d/stderr")"
+[ -s "$d/stdout" ] && bad "no queue: listed $(cat "$d/stdout")"
+[ -s "$d/stderr" ] && bad "no queue: said $(cat "$d/stderr")"
 
 # Queue names in UTF-8 with an ideographic space and full-width letters; ports with a
 # user name and password, a user name alone, percent-encoding. Created out of order.
@@ -45,16 +45,16 @@ printf '%s\t%s\t%s\n' \
   '点字　片面' 'NABCC-SGL' 'ipp//printer.example/ipp/print' \
   'ＴＥＮ１００' 'TEN-100' "capture$d/out/ten100.bin" > "$d/expected"
 if ! cmp -s "$d/expected" "$d/stdout"; then
-  fail "printers: listing differs"; diff "$d/expected" "$d/stdout" | sed 's/^/  /' >&2
+  bad "printers: listing differs"; diff "$d/expected" "$d/stdout" | sed 's/^/  /' >&2
 fi
 for secret in alice s3cret bob; do expect_no_text "$d/stdout" "$secret" "credentials"; done
-[ -s "$d/stderr" ] && fail "printers: said $(cat "$d/stderr")"
+[ -s "$d/stderr" ] && bad "printers: said $(cat "$d/stderr")"
 
 # The scheduler goes away: listing fails instead of showing nothing.
 cupsfix_stop_pid_
 "$cli" printers --settings "$d/3.ini" >"$d/stdout" 2>"$d/stderr"
 expect_status 1 $? "server gone"
 expect_text "$d/stderr" "プリンタの列挙に失敗" "server gone"
-[ -s "$d/stdout" ] && fail "server gone: printers listed: $(cat "$d/stdout")"
+[ -s "$d/stdout" ] && bad "server gone: printers listed: $(cat "$d/stdout")"
 
-expect_done
+checks_done

@@ -11,7 +11,7 @@ cupsfix_add_queue 'ESA721' stalled.bin
   >"$d/stdout" 2>"$d/stderr" &
 pid=$!
 if ! cupsfix_wait_receiving 200000 60; then
-  fail "the job never got going"; kill $pid; wait $pid; expect_done; exit
+  bad "the job never got going"; kill $pid; wait $pid; checks_done; exit
 fi
 kill -STOP "$CUPSFIX_PID"
 start=$(date +%s)
@@ -23,11 +23,11 @@ kill -CONT "$CUPSFIX_PID"
 expect_status 1 $status "stalled server"
 expect_text "$d/stderr" "$(sentence PRINT_FAILED)" "stalled server"
 expect_no_text "$d/stdout" "$(sentence PRINT_FINISHED)" "stalled server"
-[ $waited -ge 25 ] && [ $waited -le 60 ] || fail "gave up after $waited s, not about 30"
+[ $waited -ge 25 ] && [ $waited -le 60 ] || bad "gave up after $waited s, not about 30"
 
 # Whatever reached the scheduler before it stalled stays unprinted once it resumes.
 lpstat -r >/dev/null
 sleep 2
-[ -e "$d/out/stalled.bin" ] && fail "part of the job printed: $(stat -c %s "$d/out/stalled.bin") bytes"
+[ -e "$d/out/stalled.bin" ] && bad "part of the job printed: $(stat -c %s "$d/out/stalled.bin") bytes"
 
-expect_done
+checks_done

@@ -8,7 +8,7 @@ cli=$1 filter=$2 ppds=$3 types=$4
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here"/../cups/cupsfix.sh
 source "$here"/../cups/braille_samples.sh
-source "$here"/../cups/expect.sh
+source "$here"/../support/checks.sh
 
 # The programs of the package `cups` that the tests use, where scripts/install-deps.sh
 # puts them when that package is not installed.

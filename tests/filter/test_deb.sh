@@ -6,14 +6,14 @@
 set -u
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here"/../cups/expect.sh
+source "$here"/../support/checks.sh
 work=$(mktemp -d /tmp/vdeb.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
 VARNEL_DEB_STAGE=$work/stage VARNEL_DEB_OUT=$work/dist "$here"/../../packaging/make-deb.sh 2 \
-  >"$work/log" 2>&1 || { tail -n 40 "$work/log" >&2; fail "make-deb.sh failed"; expect_done; exit 1; }
+  >"$work/log" 2>&1 || { tail -n 40 "$work/log" >&2; bad "make-deb.sh failed"; checks_done; exit 1; }
 debs=("$work"/dist/varnel_*_*.deb)
-[ -f "${debs[0]}" ] || { fail "no package"; expect_done; exit 1; }
+[ -f "${debs[0]}" ] || { bad "no package"; checks_done; exit 1; }
 
 dpkg-deb -c "${debs[0]}" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort > "$work/files"
 sort > "$work/expected" <<'LIST'
@@ -34,6 +34,6 @@ LIST
 for ppd in "$build"/packaging/ppd/*.ppd; do echo "usr/share/ppd/varnel/${ppd##*/}"; done \
   >> "$work/expected"
 sort -o "$work/expected" "$work/expected"
-diff -u "$work/expected" "$work/files" >&2 || fail "the package's files differ"
-dpkg-deb -f "${debs[0]}" Depends | grep -q 'libcups2' || fail "no dependency on libcups2"
-expect_done
+diff -u "$work/expected" "$work/files" >&2 || bad "the package's files differ"
+dpkg-deb -f "${debs[0]}" Depends | grep -q 'libcups2' || bad "no dependency on libcups2"
+checks_done

@@ -54,7 +54,7 @@ printf 'Dear reader,\nthis is no braille.\n' > "$docs/letter.txt"
 lpinfo -m > "$work/models" 2>&1
 for model in "${models[@]}"; do
   grep -q "^varnel/${model_ppd[$model]} Varnel $model, " "$work/models" ||
-    fail "lpinfo -m does not list $model: $(cat "$work/models")"
+    bad "lpinfo -m does not list $model: $(cat "$work/models")"
 done
 
 queues=0
@@ -63,7 +63,7 @@ queue() {
   queues=$((queues + 1))
   q=emb$queues out=$CUPSFIX_DIR/out/$q.bin
   cupsfix_add_queue "$q" "$out" -m "varnel/${model_ppd[$1]}" -o printer-is-shared=true \
-    2>/dev/null || fail "lpadmin -m varnel/${model_ppd[$1]}"
+    2>/dev/null || bad "lpadmin -m varnel/${model_ppd[$1]}"
 }
 
 jobs=()
@@ -74,10 +74,10 @@ submit() {
   local model=$1 file=${2%%:*} clifile=${2#*:} lpopts=$3; shift 3
   queue "$model"
   cli_expect "$model" "$clifile" "$@"
-  [ "$cli_status" = 0 ] || fail "$model ${file##*/} $*: varnel-cli refused: $(cat "$work/cli.err")"
+  [ "$cli_status" = 0 ] || bad "$model ${file##*/} $*: varnel-cli refused: $(cat "$work/cli.err")"
   mv "$work/expected.bin" "$work/$q.expected"
   # shellcheck disable=SC2086
-  lp -d "$q" $lpopts "$file" >/dev/null || fail "$model ${file##*/} $lpopts: lp failed"
+  lp -d "$q" $lpopts "$file" >/dev/null || bad "$model ${file##*/} $lpopts: lp failed"
   jobs+=("$q|$model ${file##*/} $lpopts")
 }
 
@@ -101,10 +101,10 @@ submit TEN-10 "$docs/edel-without-extension:$docs/edel.EDL" ""
 # Defaults the administrator set on the queue.
 queue NABCC-DBL
 lpadmin -p "$q" -o VarnelPageBreak-default=False -o VarnelSides-default=single ||
-  fail "lpadmin -o VarnelPageBreak-default=False -o VarnelSides-default=single"
+  bad "lpadmin -o VarnelPageBreak-default=False -o VarnelSides-default=single"
 cli_expect NABCC-DBL "$docs/p18.bse" --page-break off --sides single
 mv "$work/expected.bin" "$work/$q.expected"
-lp -d "$q" "$docs/p18.bse" >/dev/null || fail "lp on a queue with defaults failed"
+lp -d "$q" "$docs/p18.bse" >/dev/null || bad "lp on a queue with defaults failed"
 jobs+=("$q|defaults set with lpadmin")
 
 
@@ -112,35 +112,35 @@ queue ESA721
 cli_expect ESA721 "$docs/sample.BSE" --from 2
 mv "$work/expected.bin" "$work/$q.expected"
 (unset CUPS_SERVER; lp -h "127.0.0.1:$port" -d "$q" -o page-ranges=2- "$docs/sample.BSE" >/dev/null) ||
-  fail "lp over TCP failed"
+  bad "lp over TCP failed"
 jobs+=("$q|over TCP port $port")
 
 # varnel's own raw jobs pass such a queue unchanged (its name tells varnel the model).
 q=TEN100-Varnel
 cupsfix_add_queue "$q" "$CUPSFIX_DIR/out/$q.bin" -m varnel/vnten100.ppd 2>/dev/null
 "$cli" print "$docs/sample.BES" --printer "$q" --settings "$work/raw.ini" >/dev/null 2>&1 ||
-  fail "varnel-cli print to a Varnel queue failed"
+  bad "varnel-cli print to a Varnel queue failed"
 cli_expect TEN-100 "$docs/sample.BES"
 mv "$work/expected.bin" "$work/$q.expected"
 jobs+=("$q|varnel-cli through the queue")
 
-cupsfix_wait_idle 60 || fail "the jobs did not finish"
+cupsfix_wait_idle 60 || bad "the jobs did not finish"
 for entry in "${jobs[@]}"; do
   expect_same_bytes "$work/${entry%%|*}.expected" "$CUPSFIX_DIR/out/${entry%%|*}.bin" "${entry#*|}"
 done
 # The filter reports each page of each copy, as the job embosses them: the scheduler logs
 # their number.
 pages_of() { awk -v q="$1" '$1 == q && $6 == "total" { print $7 }' "$CUPSFIX_DIR"/log/page_log; }
-[ "$(pages_of emb4)" = 6 ] || fail "2 copies of pages 1-3 logged as $(pages_of emb4) pages"
-[ "$(pages_of emb6)" = 2 ] || fail "the front sides of 3 pages logged as $(pages_of emb6) pages"
+[ "$(pages_of emb4)" = 6 ] || bad "2 copies of pages 1-3 logged as $(pages_of emb4) pages"
+[ "$(pages_of emb6)" = 2 ] || bad "the front sides of 3 pages logged as $(pages_of emb6) pages"
 
 # ---- refused at submission: a text file has no way to these queues ----
 queue ESA721
-lp -d "$q" "$docs/letter.txt" >"$work/lp.out" 2>&1 && fail "a text file was accepted"
+lp -d "$q" "$docs/letter.txt" >"$work/lp.out" 2>&1 && bad "a text file was accepted"
 expect_text "$work/lp.out" 'Unsupported document-format "text/plain"' "text file"
 lpstat -o "$q" > "$work/state" 2>&1                # lp cancelled the job it had opened
-[ -s "$work/state" ] && fail "a text file is waiting to print: $(cat "$work/state")"
-[ -s "$out" ] && fail "a text file reached the device"
+[ -s "$work/state" ] && bad "a text file is waiting to print: $(cat "$work/state")"
+[ -s "$out" ] && bad "a text file reached the device"
 
 # ---- refused by the filter: no byte reaches the device; the job is left unprinted
 # with varnel-cli's words, and the queue goes on with the next job ----
@@ -150,7 +150,7 @@ refused() {
   local what="$model ${file##*/} $lpopts"
   queue "$model"
   cli_expect "$model" "$file" "$@"
-  [ "$cli_status" = 1 ] || fail "$what: varnel-cli did not refuse"
+  [ "$cli_status" = 1 ] || bad "$what: varnel-cli did not refuse"
   # shellcheck disable=SC2086
   local id; id=$(lp -d "$q" $lpopts "$file" | sed -n 's/^request id is \([^ ]*\).*/\1/p')
   local _
@@ -161,11 +161,11 @@ refused() {
   lpstat -l -o "$q" > "$work/state"
   expect_text "$work/state" "job-completed-with-errors" "$what: job state"
   expect_text "$work/state" "Status: $(tail -n 1 "$work/expected.err" | sed 's/^ERROR: //')" "$what"
-  [ -s "$out" ] && fail "$what: $(stat -c %s "$out") bytes reached the device"
+  [ -s "$out" ] && bad "$what: $(stat -c %s "$out") bytes reached the device"
   cancel "$id"
   lp -d "$q" "$docs/sample.BSE" >/dev/null    # the next job prints
-  cupsfix_wait_idle 30 || fail "$what: the queue did not go on"
-  [ -s "$out" ] || fail "$what: the next job did not print"
+  cupsfix_wait_idle 30 || bad "$what: the queue did not go on"
+  [ -s "$out" ] || bad "$what: the next job did not print"
 }
 refused ESA721 "$docs/cut.BES" ""
 refused NABCC-SGL "$docs/p18.bse" "-o VarnelSides=double" --sides double
@@ -196,19 +196,19 @@ for _ in $(seq 1 600); do                      # the filter is writing
   [ -e "$slow.started" ] && break
   sleep 0.05
 done
-[ -e "$slow.started" ] || fail "the slow job never started"
+[ -e "$slow.started" ] || bad "the slow job never started"
 cancel "$id"
 sleep 0.5                                       # the signal reaches a filter blocked in a write
 touch "$slow.go"
 for _ in $(seq 1 400); do [ -e "$slow" ] && break; sleep 0.05; done
-[ -e "$slow" ] || fail "the cancelled job never reached the device"
-cupsfix_wait_idle 10 || fail "the cancelled job did not end"
+[ -e "$slow" ] || bad "the cancelled job never reached the device"
+cupsfix_wait_idle 10 || bad "the cancelled job did not end"
 "${VARNEL_CANCELLED_JOB:?}" ESA721 "$docs/big.BSE" "$slow" > "$work/cancelled" ||
-  fail "the cancelled job's bytes: $(cat "$work/cancelled")"
+  bad "the cancelled job's bytes: $(cat "$work/cancelled")"
 lpstat -l -W completed -o slow > "$work/state"
 expect_text "$work/state" "job-canceled-by-user" "cancelled job"
 grep -q 'Stopping unresponsive job' "$CUPSFIX_DIR"/log/error_log &&
-  fail "the filter had to be killed"
+  bad "the filter had to be killed"
 
 # ---- a spool file the filter cannot open is named by the job's title, as the user knows it ----
 PPD=$ppds/vnesa721.ppd "$filter" 7 user "点字 文書.BSE" 1 "" "$work/d00007-001" \
@@ -217,4 +217,4 @@ expect_status 1 $? "unreadable spool file"
 expect_text "$work/out.err" "ERROR: 点字 文書.BSE ファイルのオープンに失敗しました。" \
   "unreadable spool file"
 echo "$queues queues; $(cat "$work/cancelled")"
-expect_done
+checks_done

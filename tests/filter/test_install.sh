@@ -6,7 +6,7 @@
 #   test_install.sh BUILD_DIR GUI(0|1)
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here"/../cups/expect.sh
+source "$here"/../support/checks.sh
 build=$1 gui=$2
 work=$(mktemp -d /tmp/vinst.XXXXXX)
 trap 'rm -rf "$work"' EXIT
@@ -35,22 +35,22 @@ if [ "$gui" = 1 ]; then
 fi
 printf '%s\n' "${expected[@]}" | sort > "$work/expected"
 (cd "$dest" && find . -type f | sed 's|^\./||' | sort) > "$work/installed"
-diff -u "$work/expected" "$work/installed" >&2 || fail "the installed files differ"
+diff -u "$work/expected" "$work/installed" >&2 || bad "the installed files differ"
 
 for f in usr/bin/varnel-cli usr/lib/cups/filter/varnel-filter; do
-  [ "$(stat -c %a "$dest/$f")" = 755 ] || fail "$f has mode $(stat -c %a "$dest/$f"), not 755"
+  [ "$(stat -c %a "$dest/$f")" = 755 ] || bad "$f has mode $(stat -c %a "$dest/$f"), not 755"
 done
 # CUPS runs no filter that others may write to.
 writable=$(find "$dest" -perm /022 ! -type l)
-[ -z "$writable" ] || fail "group or world writable: $writable"
+[ -z "$writable" ] || bad "group or world writable: $writable"
 
 cupstestppd -R "$dest" "$dest"/usr/share/ppd/varnel/*.ppd > "$work/ppdtest" 2>&1 ||
-  fail "cupstestppd: $(cat "$work/ppdtest")"
+  bad "cupstestppd: $(cat "$work/ppdtest")"
 expect_no_text "$work/ppdtest" "Missing" "cupstestppd"
 
 for page in "$dest"/usr/share/man/man1/*.1; do
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
-  [ -z "$warnings" ] || fail "${page##*/}: $warnings"
+  [ -z "$warnings" ] || bad "${page##*/}: $warnings"
 done
 
-expect_done
+checks_done

@@ -7,16 +7,11 @@ set -u
 # shellcheck source=../support/sentences.sh
 source "$(dirname "${BASH_SOURCE[0]}")"/../support/sentences.sh
 HERE_LIB=$(dirname "${BASH_SOURCE[0]}")
-PASS=0
-FAIL=0
+# shellcheck source=../support/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")"/../support/checks.sh
 APP_PID=""
 WID=""
 TEST_NAME=$(basename "$0" .sh)
-
-ok() { PASS=$((PASS + 1)); echo "ok   - $1"; }
-bad() { FAIL=$((FAIL + 1)); echo "FAIL - $1${2:+: $2}"; }
-# check NAME EXPECTED ACTUAL
-check() { if [ "$2" = "$3" ]; then ok "$1"; else bad "$1" "expected [$2], got [$3]"; fi; }
 
 # Runs COMMAND until it prints EXPECTED or SECONDS have passed; prints what it printed last.
 wait_for() {
@@ -166,8 +161,7 @@ finish() {
   if grep -q 'ERROR: LeakSanitizer' "$WORK/app.err" 2>/dev/null; then
     bad "no memory leaks" "$(grep -A12 'ERROR: LeakSanitizer' "$WORK/app.err" | head -40)"
   fi
-  echo "$PASS passed, $FAIL failed"
-  if [ "$FAIL" != 0 ]; then
+  if ! checks_done; then
     cp "$WORK"/app.out "$ARTIFACTS/$TEST_NAME.out" 2>/dev/null
     cp "$WORK"/app.err "$ARTIFACTS/$TEST_NAME.err" 2>/dev/null
     echo "logs: $ARTIFACTS/$TEST_NAME.out, $ARTIFACTS/$TEST_NAME.err"

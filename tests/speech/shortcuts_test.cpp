@@ -225,19 +225,5 @@ TEST_F(ShortcutTest, EscMovesTheFocusToBrowseAndNeverEndsTheDialog) {
   EXPECT_TRUE(clipboard_.History().empty());
 }
 
-TEST_F(ShortcutTest, TabWalksTheTabStopsInTemplateOrder) {
-  StartWith("NABCC-SGL");
-  host().SetFocus(res::kIdcBrowse);
-  std::vector<int> order;
-  for (int i = 0; i < 11; ++i) {
-    host().PressKey(platform::kVkTab);
-    order.push_back(host().GetFocus());
-  }
-  EXPECT_THAT(order,
-              ElementsAre(res::kIdcFileName, res::kIdcStartPage, res::kIdcEndPage, res::kIdcCopies,
-                          res::kIdcPageBreak, res::kIdcPrint, res::kIdcVersion, res::kIdcClose,
-                          res::kIdcPrinter, res::kIdcPort, res::kIdcBrowse));
-}
-
 }  // namespace
 }  // namespace test

@@ -8,7 +8,7 @@ set -u
 exe=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 samples=$(cd "$here/../../samples" && pwd)
-source "$here"/../cups/expect.sh
+source "$here"/../support/checks.sh
 export WINEDEBUG=-all
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -34,14 +34,14 @@ for i in $(seq 100 499); do printf 'ESA721点字プリンタ第%s号\tLPT1:\n' "
 script -qec "/usr/lib/wine/wine64 '$exe' printers --spooler 'dir:$work/spool' --settings '$work/4.ini'" \
   /dev/null | sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' >"$work/console.txt"
 shown=$(grep -c '^ESA721点字プリンタ第[1-4][0-9][0-9]号 ' "$work/console.txt")
-[ "$shown" = 400 ] || fail "console, long text: $shown of 400 printers read right"
+[ "$shown" = 400 ] || bad "console, long text: $shown of 400 printers read right"
 
 # Redirected: the UTF-8 bytes, nothing else.
 /usr/lib/wine/wine64 "$exe" info "$samples/sample.BES" --settings "$work/3.ini" \
   >"$work/stdout" 2>"$work/stderr"
 expect_status 0 $? "redirected"
 printf 'cells_per_line: 32\nlines_per_page: 18\npages: 4\ngraphics: 図形あり\n' >"$work/expected"
-cmp -s "$work/expected" "$work/stdout" || fail "redirected: $(od -c "$work/stdout" | head -5)"
-[ -s "$work/stderr" ] && fail "redirected: messages $(cat "$work/stderr")"
+cmp -s "$work/expected" "$work/stdout" || bad "redirected: $(od -c "$work/stdout" | head -5)"
+[ -s "$work/stderr" ] && bad "redirected: messages $(cat "$work/stderr")"
 
-expect_done
+checks_done

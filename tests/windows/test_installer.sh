@@ -7,7 +7,7 @@
 set -u
 installer=$1 with_gui=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$here"/../cups/expect.sh
+source "$here"/../support/checks.sh
 export WINEDEBUG=-all
 wine=/usr/lib/wine/wine64
 drive_c=$WINEPREFIX/drive_c
@@ -22,10 +22,10 @@ trap 'rm -rf "$work"' EXIT
 "$wine" "$installer" /S
 expect_status 0 $? "silent install"
 for f in varnel-cli.exe uninstall.exe ${with_gui:+varnel.exe}; do
-  [ -f "$folder/$f" ] || fail "silent install: $f is not in Program Files\\Varnel"
+  [ -f "$folder/$f" ] || bad "silent install: $f is not in Program Files\\Varnel"
 done
 if [ -n "$with_gui" ]; then
-  [ -f "$shortcut" ] || fail "silent install: no Start-menu shortcut Varnel"
+  [ -f "$shortcut" ] || bad "silent install: no Start-menu shortcut Varnel"
 fi
 "$wine" reg query "$key" /v UninstallString >"$work/reg" 2>&1
 expect_text "$work/reg" 'C:\Program Files\Varnel\uninstall.exe' "uninstaller entry"
@@ -46,8 +46,8 @@ expect_status 0 $? "installed varnel-cli.exe printers, Windows spooler"
 "$wine" 'C:\Program Files\Varnel\uninstall.exe' /S
 expect_status 0 $? "silent uninstall"
 for _ in $(seq 1 300); do [ -e "$folder" ] || break; sleep 0.1; done
-[ -e "$folder" ] && fail "silent uninstall: Program Files\\Varnel is still there: $(ls "$folder")"
-[ -e "$shortcut" ] && fail "silent uninstall: the shortcut is still there"
-"$wine" reg query "$key" >"$work/reg" 2>&1 && fail "silent uninstall: the uninstaller entry is still there"
+[ -e "$folder" ] && bad "silent uninstall: Program Files\\Varnel is still there: $(ls "$folder")"
+[ -e "$shortcut" ] && bad "silent uninstall: the shortcut is still there"
+"$wine" reg query "$key" >"$work/reg" 2>&1 && bad "silent uninstall: the uninstaller entry is still there"
 
-expect_done
+checks_done

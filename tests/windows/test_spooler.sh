@@ -8,7 +8,7 @@ exe=$1 linux_cli=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 samples=$(cd "$here/../../samples" && pwd)
 source "$here"/../cups/cupsfix.sh
-source "$here"/../cups/expect.sh
+source "$here"/../support/checks.sh
 trap cupsfix_stop EXIT
 cupsfix_start || exit 1
 d=$CUPSFIX_DIR
@@ -28,7 +28,7 @@ expect_job() {
   windows_cli print "$@" --settings "$windows_ini" >"$d/stdout" 2>"$d/stderr"
   expect_status 0 $? "$what"
   expect_text "$d/stdout" "$finished" "$what"
-  cupsfix_wait_idle 30 || fail "$what: the job stayed in the queue"
+  cupsfix_wait_idle 30 || bad "$what: the job stayed in the queue"
   expect_same_bytes "$d/expected.bin" "$d/out/$capture" "$what"
 }
 
@@ -57,11 +57,11 @@ expect_job "Japanese names" double.bin "$d/l3.ini" "$d/設定/Varnel.ini" \
   "$d/点字 資料/図形　サンプル.BES" --printer '点字　両面' --sides double
 stored=$(printf '点字　両面\r\n' | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')
 slot=$(tail -c +513 "$d/設定/Varnel.ini" | head -c 12 | od -An -tx1 | tr -d ' \n')
-[ "$slot" = "$stored" ] || fail "settings file: the printer at offset 512 is $slot, not $stored"
+[ "$slot" = "$stored" ] || bad "settings file: the printer at offset 512 is $slot, not $stored"
 # The chosen printer's port, asked on its own handle, at offset 768.
 stored=$(printf 'CUPS点字　両面\r\n' | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')
 slot=$(tail -c +769 "$d/設定/Varnel.ini" | head -c 16 | od -An -tx1 | tr -d ' \n')
-[ "$slot" = "$stored" ] || fail "settings file: the port at offset 768 is $slot, not $stored"
+[ "$slot" = "$stored" ] || bad "settings file: the port at offset 768 is $slot, not $stored"
 
 # A queue that refuses jobs: the spooler does not take the document at its end.
 cupsfix_add_queue 'ESA721拒否' refused.bin
@@ -80,14 +80,14 @@ windows_cli print "$d/big.BSE" --printer 'ESA721' --copies 5 --settings "$d/w5.i
   >"$d/stdout" 2>"$d/stderr" &
 pid=$!
 for _ in $(seq 1 600); do [ -e "$d/w5.ini" ] && break; sleep 0.05; done
-[ -e "$d/w5.ini" ] || fail "stopped scheduler: varnel-cli.exe never started"
+[ -e "$d/w5.ini" ] || bad "stopped scheduler: varnel-cli.exe never started"
 rm -f "$d/out/esa721.bin"
 cupsfix_stop_pid_
 wait $pid
 expect_status 1 $? "stopped scheduler"
 expect_text "$d/stderr" "印刷できませんでした" "stopped scheduler"
 expect_no_text "$d/stdout" "$finished" "stopped scheduler"
-[ -e "$d/out/esa721.bin" ] && fail "stopped scheduler: something printed"
+[ -e "$d/out/esa721.bin" ] && bad "stopped scheduler: something printed"
 
 # No scheduler at all: Wine's spooler lists no printer (Windows would fail to list them
 # when its own spooler service is stopped).
@@ -96,4 +96,4 @@ windows_cli print "$samples/sample.BSE" --printer 'ESA721' --settings "$d/w6.ini
 expect_status 1 $? "no scheduler"
 expect_text "$d/stderr" "プリンタ「ESA721」は一覧にありません" "no scheduler"
 
-expect_done
+checks_done
