@@ -108,12 +108,6 @@ TEST_F(CliTest, InfoShowsWhatTheDialogShows) {
   CliRun r = Cli({"info", Sample("sample.BES")});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "cells_per_line: 32\nlines_per_page: 18\npages: 4\ngraphics: 図形あり\n");
-  r = Cli({"info", Sample("drawing.EDL")});
-  EXPECT_EQ(r.out, "cells_per_line: 0\nlines_per_page: 0\npages: 1\ngraphics: 図形のみ\n");
-  r = Cli({"info", Sample("sample.BSE")});
-  EXPECT_EQ(r.out, "cells_per_line: 32\nlines_per_page: 22\npages: 3\ngraphics: 図形なし\n");
-  r = Cli({"info", Sample("sample.NAB")});
-  EXPECT_EQ(r.out, "cells_per_line: 32\nlines_per_page: 18\npages: 3\ngraphics: 図形なし\n");
 }
 
 TEST_F(CliTest, InfoRefusesOtherExtensionsWithNothingOnStdout) {
@@ -128,9 +122,6 @@ TEST_F(CliTest, InfoReaderFailurePrintsTheMessageAndTheFields) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "このバージョンのファイルは開けません。\n");
   EXPECT_EQ(r.out, "cells_per_line: 0\nlines_per_page: 0\npages: 0\ngraphics: 図形なし\n");
-  const CliRun missing = Cli({"info", dir_.File("none.BSE")});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, dir_.File("none.BSE") + "\n\nファイルのオープンに失敗しました。\n");
 }
 
 TEST_F(CliTest, PrintToAVirtualEmbosserEqualsTheOutputFile) {
@@ -161,8 +152,8 @@ TEST_F(CliTest, PrintToAVirtualEmbosserEqualsTheOutputFile) {
   EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 3), "\x1b\x1bN");
 }
 
-// One refusal of each kind (a typed edit, a key, a file, a printer): the rules themselves
-// are tested where the dialog decides them.
+// A refusal of the dialog's reaches stderr and writes nothing (the rules themselves are
+// tested where the dialog decides them); a printer varnel-cli cannot choose is its own.
 TEST_F(CliTest, PrintRefusesWhatTheDialogRefuses) {
   const std::string spool = Spool();
   const std::string out = dir_.File("job.bin");
@@ -172,19 +163,12 @@ TEST_F(CliTest, PrintRefusesWhatTheDialogRefuses) {
     args.insert(args.end(), extra.begin(), extra.end());
     return Cli(args);
   };
-  CliRun r = print({"--from", "3a"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "入力は半角数字を使用してください\n");
-  r = print({"--sides", "front"});
+  CliRun r = print({"--sides", "front"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "このプリンタわ　片面ごとの　両面印刷わ　できません\n");
   EXPECT_FALSE(std::filesystem::exists(out));
   EXPECT_EQ(r.out, "");
 
-  r = Cli(
-      {"print", dir_.Write("a.txt", std::string("x")), "--printer", "仮想TEN-10", "--output", out});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "この形式のファイルは開けません\n");
   r = Cli({"print", Sample("sample.BSE"), "--printer", "Office laser", "--output", out});
   EXPECT_EQ(r.status, 1);
   r = Cli({"print", Sample("sample.BSE"), "--printer", "nobody", "--spooler", spool});

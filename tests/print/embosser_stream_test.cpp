@@ -131,6 +131,21 @@ TEST(EmbosserStreamTest, DoubleSidedOddRangeEndsEachCopyWithABlankPage) {
             Cat({B("P4L18\r\n"), kFF, kF00}));
 }
 
+TEST(EmbosserStreamTest, EdelDrawingHasNoPageStartNorReturnAndAlwaysEndsItsPage) {
+  const BrailleDocument doc = *document::ParseEdel(Bytes("EDEL\n1ABCD\r"));
+  print::JobSpec spec = SpecFor(doc, "NewESA721");
+  spec.pageBreak = false;
+  spec.edel = true;
+  spec.graphics = true;
+  EXPECT_EQ(Encode(doc, spec), Cat({kEscN,
+                                    B("\x1b\x1bG\x1b\x1b"
+                                      "D0"),
+                                    B("\x20\x7c\x22\x57"),
+                                    B("\x1b\x1b"
+                                      "D1\r"),
+                                    kFF, kF00}));
+}
+
 TEST(EmbosserStreamTest, GraphicsKindsAndCoordinates) {
   const BrailleDocument doc = *document::ParseWinBes(
       Bytes(WinBesWithGraphics({WinBesObject(1, 0, 1, 0x0123, 0x0200), WinBesObject(1, 0, 2, 0, 0),

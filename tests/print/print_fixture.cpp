@@ -5,20 +5,6 @@
 
 namespace test {
 
-const std::map<std::string, std::string>& PrintTest::PrinterOf() {
-  static const std::map<std::string, std::string> names = {
-      {"TEN-100", "TEN-100 USB"}, {"TEN-10", "TEN-10 USB"},   {"NewESA721", "ESA721 New"},
-      {"ESA721", "ESA721 LPT"},   {"NABCC-DBL", "点字 両面"}, {"NABCC-SGL", "点字 片面"}};
-  return names;
-}
-
-void PrintTest::StartWith(const std::string& model, const std::string& port) {
-  for (const auto& [m, name] : PrinterOf()) spooler_.AddPrinter(name, port);
-  Start();
-  host().Choose(res::kIdcPrinter, PrinterOf().at(model));
-  ASSERT_EQ(dlg().m_strModel, model);
-}
-
 void PrintTest::LoadBase(int linesPerPage, const std::vector<std::string>& lines,
                          const std::string& ext) {
   LoadFile("doc." + ext, BaseFile(32, linesPerPage, lines));

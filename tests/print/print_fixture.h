@@ -1,7 +1,5 @@
-// A dialog with an embosser of each model and helpers to load documents and print.
+// The main dialog with helpers to load documents and print.
 #pragma once
-
-#include <map>
 
 #include "support/dialog_fixture.h"
 
@@ -9,8 +7,6 @@ namespace test {
 
 class PrintTest : public DialogTest {
  protected:
-  // Starts with the embosser of `model` chosen.
-  void StartWith(const std::string& model, const std::string& port = "USB001");
   // A BASE file of `linesPerPage` lines a page holding `lines`.
   void LoadBase(int linesPerPage, const std::vector<std::string>& lines,
                 const std::string& ext = "BSE");
@@ -21,8 +17,6 @@ class PrintTest : public DialogTest {
   // none).
   std::vector<std::uint8_t> Print();
   void SetRange(int from, int to, int copies = 1);
-
-  static const std::map<std::string, std::string>& PrinterOf();
 };
 
 // The bytes of a text.

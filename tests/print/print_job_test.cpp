@@ -234,33 +234,15 @@ TEST_F(PrintJobTest, ProgressWindowThatCannotBeMadeLeavesTheJobRunning) {
   EXPECT_EQ(clipboard_.Text(), "印刷を　終了しました");
 }
 
-// The dialog's choices reach the encoder: the model, the document, the page-break,
-// graphics and sides options and the file's kind.
-TEST_F(PrintJobTest, EdelDrawingEndsItsPageWithAFormFeedWhateverThePageBreakOption) {
+// The dialog's choices reach the encoder: a drawing with page breaks switched off still
+// ends its page (the drawing's bytes: tests/print/embosser_stream_test.cpp).
+TEST_F(PrintJobTest, EdelDrawingEndsItsPageWhateverThePageBreakOption) {
   StartWith("NewESA721");
   host().PressAlt('K');
   ASSERT_EQ(dlg().m_bPageBreak, 0);
   LoadFile("d.EDL", "EDEL\n1ABCD\r");
-  ASSERT_EQ(dlg().m_bGraphics, 1);
-  // No page start (no lines per page), no return to the origin (no text lines).
-  EXPECT_EQ(Print(), Cat({B("\x1b\x1bN\x1b\x1bG\x1b\x1b"
-                            "D0"),
-                          B("\x20\x7c\x22\x57"),
-                          B("\x1b\x1b"
-                            "D1\r\x0c\x1b\x1b"
-                            "F00")}));
-}
-
-TEST_F(PrintJobTest, SidesAndGraphicsChosenByKeysShapeTheJob) {
-  StartWith("TEN-100");
-  LoadPages(18, 2);
-  host().PressAlt('S');
-  const auto single = Print();
-  // Single-sided on a double-sided embosser: a blank back page after each page.
-  EXPECT_EQ(std::count(single.begin(), single.end(), 0x0c), 4);
-  host().PressAlt('W');
-  const auto both = Print();
-  EXPECT_EQ(std::count(both.begin(), both.end(), 0x0c), 2);
+  const auto bytes = Print();
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), 0x0c), 1);
 }
 
 }  // namespace

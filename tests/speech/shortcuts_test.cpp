@@ -9,19 +9,8 @@ namespace {
 
 using ::testing::ElementsAre;
 
-// An embosser name for each model.
-const std::map<std::string, std::string> kPrinterOf = {
-    {"TEN-100", "TEN-100 USB"}, {"TEN-10", "TEN-10 USB"},   {"NewESA721", "ESA721 New"},
-    {"ESA721", "ESA721 LPT"},   {"NABCC-DBL", "点字 両面"}, {"NABCC-SGL", "点字 片面"}};
-
 class ShortcutTest : public DialogTest {
  protected:
-  void StartWith(const std::string& model) {
-    for (const auto& [m, name] : kPrinterOf) spooler_.AddPrinter(name, "USB001");
-    Start();
-    host().Choose(res::kIdcPrinter, kPrinterOf.at(model));
-    ASSERT_EQ(dlg().m_strModel, model);
-  }
   void LoadBase(int linesPerPage, int lines = 40) {
     Browse(dir_.Write("doc.BSE",
                       BaseFile(32, linesPerPage,
@@ -143,7 +132,7 @@ TEST_F(ShortcutTest, GraphicsSwitchesOnlyForGraphicsDocumentsOnCapableModels) {
   host().PressAlt('Z');
   EXPECT_EQ(clipboard_.Text(), speech::kPrinterNoGraphics);
 
-  host().Choose(res::kIdcPrinter, kPrinterOf.at("TEN-10"));
+  host().Choose(res::kIdcPrinter, PrinterOf().at("TEN-10"));
   host().PressAlt('Z');
   EXPECT_EQ(clipboard_.Text(), speech::kNoGraphicsData);  // nothing loaded yet
   LoadBase(22);
@@ -173,7 +162,7 @@ TEST_F(ShortcutTest, PageBreakSwitchesExceptOnTenModelsAndNeverSaves) {
   EXPECT_EQ(dlg().m_bPageBreak, 1);
 
   // ESA721 holds the box disabled and on, yet the key switches it.
-  host().Choose(res::kIdcPrinter, kPrinterOf.at("ESA721"));
+  host().Choose(res::kIdcPrinter, PrinterOf().at("ESA721"));
   const auto before = ReadBytes(settingsPath_);
   host().PressAlt('K');
   EXPECT_EQ(clipboard_.Text(), speech::kPageBreakOff);

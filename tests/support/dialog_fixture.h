@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ class DialogTest : public ::testing::Test {
 
   // Starts the main dialog: OnInitDialog runs with the printers and settings file given.
   void Start();
+  // Starts with an embosser of each model listed, and the one of `model` chosen.
+  void StartWith(const std::string& model, const std::string& port = "USB001");
+  // The embosser listed for each model by StartWith.
+  static const std::map<std::string, std::string>& PrinterOf();
   // Ends the running dialog through its close box and starts a new one.
   void DestroyAndRestart();
   platform::HeadlessHost& host();
