@@ -60,8 +60,18 @@ for reader in $READERS; do
   cp "$ROOT/fuzz/corpus/$reader/"* "$dir/corpus/"
   cp "$ROOT/samples/"* "$dir/corpus/"
 
-  echo "==== fuzz_$reader ($LIMIT, -max_len=$MAX_LEN)"
+  # Each seed and sample once, whole (the fuzzing below cuts inputs at MAX_LEN).
+  echo "==== fuzz_$reader: the seeds and the samples, whole"
   status=0
+  "$target" "$ROOT/fuzz/corpus/$reader/"* "$ROOT/samples/"* >"$dir/replay.log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    tail -40 "$dir/replay.log" >&2
+    failed="$failed $reader"
+    summary="$summary
+fuzz_$reader: FAILED on a seed or a sample (exit $status)"
+    continue
+  fi
+  echo "==== fuzz_$reader ($LIMIT, -max_len=$MAX_LEN)"
   # libFuzzer writes its own files relative to the working folder: run it in the copy.
   (cd "$dir" && "$target" corpus $LIMIT -max_len=$MAX_LEN -timeout=30 -rss_limit_mb=2048 \
       -dict="$ROOT/fuzz/$reader.dict" -artifact_prefix="$dir/artifacts/" \
