@@ -190,6 +190,17 @@ TEST(EmbosserStreamTest, PointsBeyondTheCoordinateRangeAreDropped) {
   EXPECT_EQ(Encode(doc, spec), Cat({kEscN, graphics, Line("A"), Line("B"), kFF, kF00}));
 }
 
+// Cancel completes the page under way with blank lines, then ends the copy and the job.
+TEST(EmbosserStreamTest, CancelCompletesThePageThenEndsTheJob) {
+  const BrailleDocument doc = Pages(22, 3);
+  print::JobSpec spec = SpecFor(doc, "TEN-10");
+  spec.copies = 2;
+  RecordingJob job;
+  job.cancelAt = 3;  // after the page's third line
+  EXPECT_TRUE(print::EncodeJob(doc, spec, job, job));
+  EXPECT_EQ(job.bytes, Cat({kEscN, kF00, PageBytes(1, 1, 3), Repeat(kBlank, 19), kFF, kF00}));
+}
+
 TEST(EmbosserStreamTest, ParallelPortPausesAfterEveryByteAndAFailedByteEndsTheStream) {
   const BrailleDocument doc = Base(22, {"A"});
   print::JobSpec spec = SpecFor(doc, "TEN-10");
