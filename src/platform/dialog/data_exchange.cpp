@@ -33,7 +33,8 @@ void DDX_Text(DataExchange& dx, int id, int& value) {
   }
   const std::optional<int> parsed = ParseInteger(dx.dialog().GetDlgItemText(id));
   if (!parsed) {
-    dx.dialog().MessageBox(kNotAnInteger, dx.dialog().Services().appName, kMbOk | kMbIconInformation);
+    dx.dialog().MessageBox(kNotAnInteger, dx.dialog().Services().appName,
+                           kMbOk | kMbIconInformation);
     dx.dialog().GotoDlgCtrl(id);
     dx.Fail();
     return;

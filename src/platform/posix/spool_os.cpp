@@ -1,3 +1,5 @@
+#include "platform/dirspool/spool_os.h"
+
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
@@ -7,8 +9,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-
-#include "platform/dirspool/spool_os.h"
 
 namespace platform::spoolos {
 
