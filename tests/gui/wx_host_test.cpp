@@ -46,14 +46,15 @@ class WxDriver {
     if (alt) clock_.Sleep(400, platform::WaitPurpose::kUserInterface);
   }
   void Type(platform::DialogHost& host, char c) { Press(host, c, false); }
-  // A click in the middle of the control's left end: on a radio button, its circle.
+  // A click near the control's left end, low in its box: the template lays the double-sided
+  // radio over the upper part of the back-side one.
   void Click(platform::DialogHost& host, int id) {
     Activate(host);
     wxWindow* control = Of(host).Window().FindWindow(id);
     ASSERT_NE(control, nullptr);
     const wxRect box = control->GetScreenRect();
     wxUIActionSimulator mouse;
-    mouse.MouseMove(box.GetLeft() + 6, box.GetTop() + box.GetHeight() / 2);
+    mouse.MouseMove(box.GetLeft() + 6, box.GetBottom() - 2);
     Settle();
     mouse.MouseClick();
   }
