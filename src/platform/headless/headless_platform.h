@@ -13,10 +13,8 @@
 namespace platform {
 
 struct HeadlessPlatform {
-  HeadlessPlatform(std::string settingsPath, std::string_view appName)
-      : environment(std::move(settingsPath)), platform{windows, clipboard,   spooler,
-                                                       files,   shell,       clock,
-                                                       pump,    environment, appName} {}
+  HeadlessPlatform(std::string settingsPath, std::string_view name)
+      : environment(std::move(settingsPath)), appName(name) {}
   HeadlessPlatform(const HeadlessPlatform&) = delete;
   HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
@@ -28,7 +26,8 @@ struct HeadlessPlatform {
   RecordingClock clock;
   ScriptedPump pump;
   FixedEnvironment environment;
-  Platform platform;
+  std::string_view appName;
+  Platform platform{windows, clipboard, spooler, files, shell, clock, pump, environment, appName};
 };
 
 }  // namespace platform
