@@ -5,6 +5,7 @@
 // first failed write, or when the document cannot be completed, the document is given
 // up, the progress window closes and the failure is shown instead of the sentence.
 #include <cstdint>
+#include <utility>
 
 #include "app/varnel_dlg.h"
 #include "document/braille_document.h"
@@ -113,11 +114,26 @@ print::JobSpec CVarnelDlg::RunningJobSpec() const {
 }
 
 void CVarnelDlg::SendJob(CProgressDlg& progress) {
-  document::BrailleDocument doc;
-  doc.lines = m_arrLines;
-  doc.pageGraphics = m_arrPageGraphics;
-  doc.linesPerPage = m_nDocLinesPerPage;
-  doc.pageCount = m_nDocPageCount;
+  // The document's lines are lent to the encoder, not copied (a large file holds tens of
+  // thousands): the main window takes no input while the job runs, and they come back
+  // when it ends, however it ends.
+  struct Lent {
+    CVarnelDlg& dlg;
+    document::BrailleDocument doc;
+    explicit Lent(CVarnelDlg& d) : dlg(d) {
+      doc.lines = std::move(dlg.m_arrLines);
+      doc.pageGraphics = std::move(dlg.m_arrPageGraphics);
+      doc.linesPerPage = dlg.m_nDocLinesPerPage;
+      doc.pageCount = dlg.m_nDocPageCount;
+    }
+    ~Lent() {
+      dlg.m_arrLines = std::move(doc.lines);
+      dlg.m_arrPageGraphics = std::move(doc.pageGraphics);
+    }
+    Lent(const Lent&) = delete;
+    Lent& operator=(const Lent&) = delete;
+  } lent(*this);
+  const document::BrailleDocument& doc = lent.doc;
   DialogSink sink(*this);
   ProgressObserver observer(*this, progress);
   print::EncodeJob(doc, RunningJobSpec(), sink, observer);

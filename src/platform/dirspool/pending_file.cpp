@@ -85,7 +85,7 @@ bool PendingFile::Flush() {
   return true;
 }
 
-bool PendingFile::Append(const std::uint8_t* data, std::size_t size) {
+bool PendingFile::AppendBlock(const std::uint8_t* data, std::size_t size) {
   if (!file_.IsOpen() || failed_) return false;
   while (size > 0) {
     if (used_ == buffer_.size() && !Flush()) {

@@ -27,8 +27,15 @@ class PendingFile {
   bool CreateUnnamed(const std::string& folder);
   bool IsOpen() const { return file_.IsOpen(); }
 
-  // Appends bytes; false from the first write that fails.
-  bool Append(const std::uint8_t* data, std::size_t size);
+  // Appends bytes; false from the first write that fails. A job writes one byte at a time:
+  // that byte goes straight into the buffer while it has room.
+  bool Append(const std::uint8_t* data, std::size_t size) {
+    if (size == 1 && used_ < buffer_.size() && !failed_) {
+      buffer_[used_++] = *data;
+      return true;
+    }
+    return AppendBlock(data, size);
+  }
   // Writes everything out and gives the file the name `path`, replacing any file of that
   // name. The file is removed when that fails.
   bool Commit(const std::string& path);
@@ -39,6 +46,7 @@ class PendingFile {
   void Discard();
 
  private:
+  bool AppendBlock(const std::uint8_t* data, std::size_t size);
   bool Flush();
   void Forget();
 
