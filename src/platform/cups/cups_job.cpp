@@ -85,7 +85,12 @@ bool Job::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* wri
     Fail("終了の合図を受けたので、ジョブを取り消しました");
   }
   if (state_ != State::kPrinting) return false;
-  block_.insert(block_.end(), data, data + size);
+  // A job writes one byte at a time.
+  if (size == 1) {
+    block_.push_back(*data);
+  } else {
+    block_.insert(block_.end(), data, data + size);
+  }
   if (block_.size() >= kBlockBytes && !Flush()) return false;
   *written = size;
   return true;
