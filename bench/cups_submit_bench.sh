@@ -1,5 +1,5 @@
 #!/bin/bash
-# A 1 MiB raw job through CupsSpooler (one write per byte) against `lp -o raw` of the same
+# A 1 MiB raw job through the CUPS spooler (one write per byte) against `lp -o raw` of the same
 # bytes, against a private CUPS scheduler (tests/cups/cupsfix.sh; needs cups-daemon and
 # cups-client). BUILD_DIR is a Release build with benchmarks:
 #
