@@ -10,10 +10,10 @@
 #include "platform/dialog/dialog.h"
 #include "platform/headless/scripted_services.h"
 #include "platform/memory/memory_spooler.h"
+#include "platform/win32/windows_api.h"
 #include "platform/win32_gui/win32_clipboard.h"
 #include "platform/win32_gui/win32_dialog_host.h"
 #include "platform/win32_gui/win32_event_pump.h"
-#include "platform/win32_gui/win32_gui_windows.h"
 #include "platform/win32_gui/win32_window_system.h"
 // After windows.h.
 #include <oleacc.h>

@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "platform/win32/windows_api.h"
 #include "platform/win32_gui/win32_gui_text.h"
-#include "platform/win32_gui/win32_gui_windows.h"
 
 namespace platform::win32 {
 

@@ -13,7 +13,7 @@
 #include "platform/dialog/dialog.h"
 #include "platform/dialog/dialog_host.h"
 #include "platform/dialog/dialog_template.h"
-#include "platform/win32_gui/win32_gui_windows.h"
+#include "platform/win32/windows_api.h"
 
 namespace platform::win32 {
 

@@ -1,6 +1,6 @@
 #include "platform/win32_gui/win32_event_pump.h"
 
-#include "platform/win32_gui/win32_gui_windows.h"
+#include "platform/win32/windows_api.h"
 #include "platform/win32_gui/win32_window_system.h"
 
 namespace platform::win32 {

@@ -1,7 +1,7 @@
 // The program's icons, from the executable's resources.
 #pragma once
 
-#include "platform/win32_gui/win32_gui_windows.h"
+#include "platform/win32/windows_api.h"
 
 namespace platform::win32 {
 

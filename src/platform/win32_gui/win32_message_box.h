@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "platform/win32_gui/win32_gui_windows.h"
+#include "platform/win32/windows_api.h"
 
 namespace platform::win32 {
 

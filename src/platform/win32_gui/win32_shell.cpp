@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "platform/win32/windows_api.h"
 #include "platform/win32_gui/win32_gui_text.h"
-#include "platform/win32_gui/win32_gui_windows.h"
 #include "platform/win32_gui/win32_window_system.h"
 
 namespace platform::win32 {

@@ -9,8 +9,8 @@
 #include <map>
 
 #include "platform/dialog/window_system.h"
+#include "platform/win32/windows_api.h"
 #include "platform/win32_gui/win32_accessibility.h"
-#include "platform/win32_gui/win32_gui_windows.h"
 
 namespace platform::win32 {
 
