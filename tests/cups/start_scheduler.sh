@@ -8,6 +8,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here"/cupsfix.sh
 source "$here"/braille_samples.sh
 source "$here"/../support/checks.sh
+# shellcheck source=../support/sentences.sh
+source "$here"/../support/sentences.sh
 trap cupsfix_stop EXIT
 cupsfix_start || exit 1
 d=$CUPSFIX_DIR

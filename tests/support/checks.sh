@@ -13,14 +13,17 @@ check() { if [ "$2" = "$3" ]; then ok "$1"; else bad "$1" "expected [$2], got [$
 # expect_status WANTED GOT WHAT
 expect_status() { check "$3: exit status" "$1" "$2"; }
 
-# expect_text FILE TEXT WHAT: FILE holds TEXT (a fixed string).
+# expect_text FILE TEXT WHAT: FILE holds TEXT (a fixed string). An empty TEXT, which any
+# file holds, is a fault of the test.
 expect_text() {
+  if [ -z "$2" ]; then bad "$3" "nothing to look for"; return; fi
   if grep -qF -- "$2" "$1"; then ok "$3"; else
     bad "$3" "no \"$2\" in:"; tail -c 2000 "$1" | sed 's/^/  | /'; fi
 }
 
 # expect_no_text FILE TEXT WHAT
 expect_no_text() {
+  if [ -z "$2" ]; then bad "$3" "nothing to look for"; return; fi
   if ! grep -qF -- "$2" "$1"; then ok "$3"; else
     bad "$3" "unexpected \"$2\" in:"; tail -c 2000 "$1" | sed 's/^/  | /'; fi
 }

@@ -9,10 +9,13 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 samples=$(cd "$here/../../samples" && pwd)
 source "$here"/../cups/cupsfix.sh
 source "$here"/../support/checks.sh
+# shellcheck source=../support/sentences.sh
+source "$here"/../support/sentences.sh
 trap cupsfix_stop EXIT
 cupsfix_start || exit 1
 d=$CUPSFIX_DIR
-finished="印刷を　終了しました"
+finished=$(sentence PRINT_FINISHED)
+print_failed=$(sentence PRINT_FAILED)
 export WINEDEBUG=-all
 
 windows_cli() { /usr/lib/wine/wine64 "$exe" "$@"; }
@@ -69,7 +72,7 @@ cupsreject 'ESA721拒否'
 windows_cli print "$samples/sample.BSE" --printer 'ESA721拒否' --settings "$d/w4.ini" \
   >"$d/stdout" 2>"$d/stderr"
 expect_status 1 $? "rejecting queue"
-expect_text "$d/stderr" "印刷できませんでした" "rejecting queue"
+expect_text "$d/stderr" "$print_failed" "rejecting queue"
 expect_no_text "$d/stdout" "$finished" "rejecting queue"
 
 # The scheduler stops after varnel-cli.exe listed the printers (its settings file is made
@@ -85,7 +88,7 @@ rm -f "$d/out/esa721.bin"
 cupsfix_stop_pid_
 wait $pid
 expect_status 1 $? "stopped scheduler"
-expect_text "$d/stderr" "印刷できませんでした" "stopped scheduler"
+expect_text "$d/stderr" "$print_failed" "stopped scheduler"
 expect_no_text "$d/stdout" "$finished" "stopped scheduler"
 [ -e "$d/out/esa721.bin" ] && bad "stopped scheduler: something printed"
 
@@ -94,6 +97,6 @@ expect_no_text "$d/stdout" "$finished" "stopped scheduler"
 windows_cli print "$samples/sample.BSE" --printer 'ESA721' --settings "$d/w6.ini" \
   >"$d/stdout" 2>"$d/stderr"
 expect_status 1 $? "no scheduler"
-expect_text "$d/stderr" "プリンタ「ESA721」は一覧にありません" "no scheduler"
+expect_text "$d/stderr" "「ESA721」" "no scheduler: the printer named"
 
 checks_done
