@@ -51,4 +51,13 @@ char MnemonicOf(std::string_view caption) {
   return 0;
 }
 
+int NextTabStop(int count, int from, bool forward, const std::function<bool(int)>& takesFocus) {
+  for (int step = 1; step <= count; ++step) {
+    const int i =
+        ((from < 0 ? (forward ? -1 : 0) : from) + (forward ? step : -step) + count) % count;
+    if (takesFocus(i)) return i;
+  }
+  return -1;
+}
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 // windows from these tables, so tab order and radio groups come from one place.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -113,6 +114,11 @@ int ControlIndex(const DialogTemplate& dialog, int id);
 // The radio buttons of the group that starts at radio `firstId`: that radio and the
 // radios that follow it in template order, up to the next control that starts a group.
 std::vector<int> RadioGroupFrom(const DialogTemplate& dialog, int firstId);
+
+// The index, among `count` controls in template order, of the control Tab (Shift+Tab when
+// not `forward`) moves the focus to from the control at `from` (-1: none has it), as the
+// dialog manager does: the next that `takesFocus`, wrapping round; -1 when none does.
+int NextTabStop(int count, int from, bool forward, const std::function<bool(int)>& takesFocus);
 
 // The accelerator letter of a caption ("印刷(&P)" gives 'P'), upper-cased, or 0.
 char MnemonicOf(std::string_view caption);

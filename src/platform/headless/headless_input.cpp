@@ -153,26 +153,16 @@ void HeadlessHost::MoveFocus(bool forward) {
   const int n = static_cast<int>(controls_.size());
   int at = -1;
   for (int i = 0; i < n; ++i) {
-    if (controls_[static_cast<std::size_t>(i)].tpl->id == focus_) at = i;
+    if (focus_ != 0 && controls_[static_cast<std::size_t>(i)].tpl->id == focus_) at = i;
   }
-  for (int step = 1; step <= n; ++step) {
-    const int i = ((at < 0 ? (forward ? -1 : 0) : at) + (forward ? step : -step) + n) % n;
-    const ControlState& c = controls_[static_cast<std::size_t>(i)];
-    if (IsFocusable(c)) {
-      focus_ = c.tpl->id;
-      return;
-    }
-  }
+  const int next = NextTabStop(n, at, forward, [this](int i) {
+    return IsFocusable(controls_[static_cast<std::size_t>(i)]);
+  });
+  if (next >= 0) focus_ = controls_[static_cast<std::size_t>(next)].tpl->id;
 }
 
 void HeadlessHost::FocusFirstTabStopUnlessSet() {
-  if (focus_ != 0) return;
-  for (const ControlState& c : controls_) {
-    if (IsFocusable(c)) {
-      focus_ = c.tpl->id;
-      return;
-    }
-  }
+  if (focus_ == 0) MoveFocus(true);
 }
 
 bool HeadlessHost::IsDialogMessage(int virtualKey) {

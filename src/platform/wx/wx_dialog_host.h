@@ -111,6 +111,8 @@ class DialogHost final : public platform::DialogHost {
   // as the dialog manager moves it. GTK's own order would visit the inner parts of a combo
   // box and follow the widgets' places on screen.
   void MoveFocus(bool forward);
+  // A tab stop on screen and enabled.
+  static bool IsTabStopNow(const Control& c);
 
   Control* Find(int id);
   const Control* Find(int id) const;

@@ -91,21 +91,21 @@ bool DialogHost::RefusedByFocusedEdit(const wxKeyEvent& event) const {
   return ch < '0' || ch > '9';
 }
 
+bool DialogHost::IsTabStopNow(const Control& c) {
+  return (c.tpl->style & kTabStop) != 0 && c.window->IsShown() && c.window->IsThisEnabled();
+}
+
 void DialogHost::MoveFocus(bool forward) {
   const int n = static_cast<int>(controls_.size());
   const int current = GetFocus();
   int at = -1;
   for (int i = 0; i < n; ++i) {
-    if (controls_[static_cast<std::size_t>(i)].tpl->id == current && current != 0) at = i;
+    if (current != 0 && controls_[static_cast<std::size_t>(i)].tpl->id == current) at = i;
   }
-  for (int step = 1; step <= n; ++step) {
-    const int i = ((at < 0 ? (forward ? -1 : 0) : at) + (forward ? step : -step) + n) % n;
-    const Control& c = controls_[static_cast<std::size_t>(i)];
-    if ((c.tpl->style & kTabStop) != 0 && c.window->IsShown() && c.window->IsThisEnabled()) {
-      c.window->SetFocus();
-      return;
-    }
-  }
+  const int next = NextTabStop(n, at, forward, [this](int i) {
+    return IsTabStopNow(controls_[static_cast<std::size_t>(i)]);
+  });
+  if (next >= 0) controls_[static_cast<std::size_t>(next)].window->SetFocus();
 }
 
 // The standard processing of a key-down message. Where GTK does what the dialog keyboard
@@ -196,7 +196,7 @@ void DialogHost::OnIdleUntilReady(wxIdleEvent& event) {
 void DialogHost::FocusFirstTabStopUnlessSet() {
   if (focusSet_) return;
   for (const Control& c : controls_) {
-    if ((c.tpl->style & kTabStop) != 0 && c.window->IsShown() && c.window->IsThisEnabled()) {
+    if (IsTabStopNow(c)) {
       c.window->SetFocus();
       focusSet_ = true;
       return;
