@@ -1,5 +1,5 @@
-// The Windows API for the window back end (platform/win32_gui/). windows.h turns many names into macros for
-// their A/W variants (MessageBox, SetWindowText, IsDialogMessage, LoadString...), and
+// The Windows API for the window back end (platform/win32_gui/). windows.h turns many names into
+// macros for their A/W variants (MessageBox, SetWindowText, IsDialogMessage, LoadString...), and
 // the dialog framework has member functions of those names: this header includes the
 // API and removes the macros, so that the W functions are called by their own names.
 #pragma once
