@@ -15,6 +15,7 @@
 #include "platform/dialog/dialog.h"
 #include "platform/dialog/message_map.h"
 #include "platform/platform.h"
+#include "print/job_follow.h"
 #include "print/job_spec.h"
 
 class CProgressDlg;
@@ -71,6 +72,7 @@ class CVarnelDlg : public platform::Dialog {
   void OnKeyDouble();       // Alt+W
   void OnKeyGraphics();     // Alt+Z
   void OnKeyPageBreak();    // Alt+K
+  void OnKeyJob();          // Alt+J
 
   // ---- braille documents ----
   void OnBrowse();
@@ -96,6 +98,9 @@ class CVarnelDlg : public platform::Dialog {
   void ThrottleForPort();
   // The job as the encoder takes it, from the running job's members.
   print::JobSpec RunningJobSpec() const;
+  // Follows a job the spooler took, on the window's timer, and says what becomes of it.
+  void FollowJob(std::unique_ptr<platform::JobTracker> tracker);
+  void OnTimer() override;
 
   // ---- printers and settings ----
   void FillPrinterList();
@@ -202,4 +207,8 @@ class CVarnelDlg : public platform::Dialog {
   bool m_bJobFailed = false;
   // The port of the running job is a slow parallel port that needs a pause after each byte.
   bool m_bThrottlePort = false;
+  // A job is being sent: what became of earlier ones is said after it.
+  bool m_bPrinting = false;
+  // The jobs the spooler took in this run.
+  print::JobWatch m_jobWatch;
 };

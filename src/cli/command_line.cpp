@@ -41,6 +41,11 @@ int RunCommandLine(int argc, const char* const* argv) {
   print->add_option("--page-break", p.pageBreak, "on or off")->check(CLI::IsMember({"on", "off"}));
   print->add_option("--settings", settings, "settings file");
   print->add_option("--spooler", spooler, spoolerHelp);
+  CLI::Option* wait =
+      print->add_flag("--wait", p.wait, "wait until the spooler has sent the job, or not");
+  print->add_option("--wait-timeout", p.waitTimeout, "give up waiting after this many seconds")
+      ->needs(wait)
+      ->check(CLI::PositiveNumber);
 
   try {
     app.parse(argc, argv);

@@ -19,6 +19,9 @@ struct PrintOptions {
   std::optional<std::string> pageBreak;  // on | off
   std::string settings;
   std::string spooler;  // a --spooler value
+  // Waits for the spooler's verdict on the job, at most waitTimeout seconds when given.
+  bool wait = false;
+  std::optional<unsigned> waitTimeout;
 };
 
 // Parses the arguments (UTF-8, the program's name first) and runs the command they name.

@@ -1,6 +1,9 @@
 // varnel-cli print: selects the printer, loads the file, sets the range, copies and
 // options, and presses Print, each as the dialog's keyboard user does.
+#include <algorithm>
+#include <chrono>
 #include <iostream>
+#include <thread>
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
@@ -47,6 +50,33 @@ bool SetOption(Session& session, platform::HeadlessHost& host, int checkBox, cha
   return PressAccepted(session, host, key, on ? onSentence : offSentence);
 }
 
+// Follows the job the dialog handed to the spooler until the spooler is done with it,
+// printing what the dialog says of it; then asks Alt+J how it ended.
+int WaitForSpooler(Session& session, platform::HeadlessHost& host,
+                   std::optional<unsigned> timeoutSeconds) {
+  using std::chrono::steady_clock;
+  const steady_clock::time_point start = steady_clock::now();
+  const auto& history = session.Clipboard().History();
+  std::size_t printed = history.size();
+  while (host.TimerInterval() != 0) {
+    std::chrono::milliseconds wait(host.TimerInterval());
+    if (timeoutSeconds) {
+      const auto left = std::chrono::seconds(*timeoutSeconds) - (steady_clock::now() - start);
+      if (left <= steady_clock::duration::zero()) {
+        std::cerr << "--wait-timeout: " << *timeoutSeconds
+                  << " 秒　待ちましたが　ジョブわ　まだ　スプーラに　あります\n";
+        return kExitRefused;
+      }
+      wait = std::min(wait, std::chrono::ceil<std::chrono::milliseconds>(left));
+    }
+    std::this_thread::sleep_for(wait);
+    host.FireTimer();
+    for (; printed < history.size(); ++printed) std::cout << history[printed] << std::endl;
+  }
+  host.PressAlt('J');
+  return session.Clipboard().Text() == speech::kJobSent ? kExitOk : kExitRefused;
+}
+
 int PrintScript(Session& session, platform::HeadlessHost& host, const PrintOptions& o) {
   if (session.MessageCount() > 0) return kExitRefused;  // the printers could not be listed
   if (!host.Choose(res::kIdcPrinter, o.printer)) {
@@ -75,8 +105,8 @@ int PrintScript(Session& session, platform::HeadlessHost& host, const PrintOptio
   host.Click(res::kIdcPrint);
   const auto& history = session.Clipboard().History();
   if (history.size() > said && history.back() == speech::kPrintFinished) {
-    std::cout << history.back() << '\n';
-    return kExitOk;
+    std::cout << history.back() << std::endl;
+    return o.wait ? WaitForSpooler(session, host, o.waitTimeout) : kExitOk;
   }
   return kExitRefused;
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/job_tracker.h"
+
 namespace platform {
 
 struct PrinterInfo {
@@ -29,6 +31,11 @@ class PrinterConnection {
   virtual void AbortDocument() = 0;
   // Releases the printer. The destructor closes too.
   virtual void Close() = 0;
+  // Follows the job of the last document that ended. A printer without a spooler behind
+  // it (a file) has sent a document once it is complete.
+  virtual std::unique_ptr<JobTracker> FollowLastDocument() {
+    return std::make_unique<CompleteJob>();
+  }
 };
 
 class Spooler {

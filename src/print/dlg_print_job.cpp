@@ -16,6 +16,13 @@
 #include "speech/sentences.h"
 
 void CVarnelDlg::RunPrintJob() {
+  struct Printing {
+    bool& flag;
+    explicit Printing(bool& f) : flag(f) { flag = true; }
+    ~Printing() { flag = false; }
+    Printing(const Printing&) = delete;
+    Printing& operator=(const Printing&) = delete;
+  } printing(m_bPrinting);
   m_nJobStart = m_nStartPage;
   m_nJobEnd = m_nEndPage;
   m_nJobCopies = m_nCopies;
@@ -52,6 +59,7 @@ void CVarnelDlg::RunPrintJob() {
     m_bJobFailed = true;
     return FailJob(progress);
   }
+  std::unique_ptr<platform::JobTracker> tracker = m_hPrinter->FollowLastDocument();
   m_hPrinter->Close();
   m_hPrinter.reset();
 
@@ -61,6 +69,7 @@ void CVarnelDlg::RunPrintJob() {
   progress.DestroyWindow();
   // The window system may drop the focus of a disabled window: put it back on Print.
   m_btnPrint.SetFocus();
+  FollowJob(std::move(tracker));
 }
 
 namespace {

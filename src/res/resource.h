@@ -53,6 +53,7 @@ inline constexpr int kIdcKeyBack = 1042;       // Alt+U
 inline constexpr int kIdcKeyGraphics = 1043;   // Alt+Z
 inline constexpr int kIdcKeyPageBreak = 1044;  // Alt+K
 inline constexpr int kIdcKeyDouble = 1045;     // Alt+W
+inline constexpr int kIdcKeyJob = 1046;        // Alt+J
 inline constexpr int kIdcSingleKey = 1049;
 inline constexpr int kIdcDoubleKey = 1050;
 inline constexpr int kIdcFrontKey = 1051;

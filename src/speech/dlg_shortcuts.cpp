@@ -32,6 +32,11 @@ void CVarnelDlg::OnKeyCopies() { m_edtCopies.SetFocus(); }
 
 void CVarnelDlg::OnKeyOptions() { Say(OptionsSentence()); }
 
+void CVarnelDlg::OnKeyJob() {
+  const std::string sentence = m_jobWatch.LastJobSentence();
+  Say(sentence.empty() ? std::string(speech::kNothingPrinted) : sentence);
+}
+
 namespace {
 
 print::KeyAnswer SidesAnswer(const std::string& model, int linesPerPage, int sides) {

@@ -32,6 +32,13 @@ inline constexpr std::string_view kPageBreakRequired =
     "このプリンタでわ　改ページ出力が必要ですので　チェックわ　はずせません";
 inline constexpr std::string_view kPageBreakOn = "改ページ出力のチェックを　いれました";
 inline constexpr std::string_view kPageBreakOff = "改ページ出力のチェックを　はずしました";
+// What became of a job after the spooler took it (Alt+J says the last one's).
+inline constexpr std::string_view kJobSent = "てんじプリンタえの　そうしんが　おわりました";
+inline constexpr std::string_view kJobNotSent = "てんじプリンタえの　そうしんが　できませんでした";
+inline constexpr std::string_view kJobCancelled = "いんさつが　とりけされました";
+inline constexpr std::string_view kEmbosserStopped = "てんじプリンタが　とまっています";
+inline constexpr std::string_view kJobInSpooler = "てんじプリンタえ　そうしんちゅうです";
+inline constexpr std::string_view kNothingPrinted = "まだ　いんさつしていません";
 
 // The composed sentences, from the values they speak of.
 std::string PrinterSentence(std::string_view printerName, std::string_view port);

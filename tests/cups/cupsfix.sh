@@ -13,6 +13,7 @@
 # Knobs (environment):
 #   CUPSFIX_LOGLEVEL   cupsd LogLevel (default info)
 #   CUPSFIX_MOT        MultipleOperationTimeout in seconds (default 900)
+#   CUPSFIX_MAXJOBTIME MaxJobTime in seconds (default 10800, the scheduler's own)
 #   CUPSFIX_KEEP=1     keep BASE_DIR after stop (logs)
 #   CUPSFIX_CUPSD      cupsd binary (a copy escapes an AppArmor profile bound to /usr/sbin/cupsd)
 
@@ -117,6 +118,7 @@ ErrorPolicy abort-job
 JobRetryInterval 5
 DirtyCleanInterval 0
 MultipleOperationTimeout ${CUPSFIX_MOT:-900}
+MaxJobTime ${CUPSFIX_MAXJOBTIME:-10800}
 PreserveJobHistory Yes
 PreserveJobFiles No
 MaxJobs 0

@@ -172,7 +172,8 @@ TYPED_TEST_P(DialogHostContract, EveryHiddenButtonsAltKeyClicksItOnceFromAnEdit)
       {'4', res::kIdcKeyBrowse},   {'5', res::kIdcKeyRange},       {'6', res::kIdcKeyStartPage},
       {'7', res::kIdcKeyEndPage},  {'8', res::kIdcKeyCopies},      {'9', res::kIdcKeyOptions},
       {'S', res::kIdcKeySingle},   {'O', res::kIdcKeyFront},       {'U', res::kIdcKeyBack},
-      {'Z', res::kIdcKeyGraphics}, {'K', res::kIdcKeyPageBreak},   {'W', res::kIdcKeyDouble}};
+      {'Z', res::kIdcKeyGraphics}, {'K', res::kIdcKeyPageBreak},   {'W', res::kIdcKeyDouble},
+      {'J', res::kIdcKeyJob}};
   this->Focus(res::kIdcCopies);
   for (const auto& [key, id] : keys) {
     dlg.events.clear();

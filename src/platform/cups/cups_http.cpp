@@ -4,9 +4,6 @@ namespace platform::cups {
 
 namespace {
 
-// Connecting gives up after this long (a remote server that does not answer).
-constexpr int kConnectMilliseconds = 5000;
-
 // A cancel is worth a short wait, never an endless one.
 constexpr int kCancelWaits = 5;
 
@@ -28,10 +25,10 @@ Http::~Http() {
   if (http_ != nullptr) httpClose(http_);
 }
 
-std::unique_ptr<Http> Http::Connect(std::function<bool()> keepWaiting) {
+std::unique_ptr<Http> Http::Connect(std::function<bool()> keepWaiting, int connectMilliseconds) {
   std::unique_ptr<Http> connection(new Http(std::move(keepWaiting)));
   connection->http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                   kConnectMilliseconds, nullptr);
+                                   connectMilliseconds, nullptr);
   if (connection->http_ == nullptr) return nullptr;
   // Never without a callback: with a timeout and no callback, libcups drops the buffered
   // data of a write that timed out and still reports success.

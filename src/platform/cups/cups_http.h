@@ -12,13 +12,17 @@ namespace platform::cups {
 
 // How long one wait on a silent server lasts before the waiting policy is asked again.
 inline constexpr double kWaitSeconds = 1.0;
+// How long a connection may take to come (a remote server that does not answer).
+inline constexpr int kConnectMilliseconds = 5000;
 
 class Http {
  public:
   // Connects; nullptr when the server does not answer. Whenever a request has waited
   // kWaitSeconds on the server, `keepWaiting` decides whether to go on waiting (true) or
   // to give the request up (false), which then fails.
-  static std::unique_ptr<Http> Connect(std::function<bool()> keepWaiting);
+  // Connecting itself gives up after `connectMilliseconds`.
+  static std::unique_ptr<Http> Connect(std::function<bool()> keepWaiting,
+                                       int connectMilliseconds = kConnectMilliseconds);
 
   ~Http();
   Http(const Http&) = delete;

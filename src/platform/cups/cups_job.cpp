@@ -1,12 +1,39 @@
 #include "platform/cups/cups_job.h"
 
+#include <algorithm>
 #include <iterator>
+#include <string>
 
+#include "platform/cups/cups_follow.h"
 #include "platform/cups/cups_spooler.h"
 
 namespace platform::cups {
 
 namespace {
+
+// A slow embosser's pace: a few characters a second, bytes of the control sequences and
+// graphics included. The fastest take a hundred cells a second.
+constexpr std::uint64_t kSlowBytesPerSecond = 10;
+// The scheduler's default MaxJobTime.
+constexpr std::uint64_t kSchedulerDefaultSeconds = 3 * 60 * 60;
+// The largest value the attribute takes (an IPP integer).
+constexpr std::uint64_t kMostSeconds = 0x7FFFFFFF;
+
+// Gives the held job the time it needs to print, now that its size is known. A server
+// that refuses leaves the value the job was created with, so the job prints all the same.
+void SetCancelAfter(http_t* http, const std::string& printer, int job, std::uint64_t seconds) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                   "/printers/%s", printer.c_str());
+  ipp_t* request = ippNewRequest(IPP_OP_SET_JOB_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-cancel-after",
+                static_cast<int>(seconds));
+  ippDelete(cupsDoRequest(http, request, "/jobs/"));
+}
 
 // Lets the held job print. False when the server did not confirm it.
 bool ReleaseJob(http_t* http, const std::string& printer, int job) {
@@ -23,6 +50,10 @@ bool ReleaseJob(http_t* http, const std::string& printer, int job) {
 }
 
 }  // namespace
+
+std::uint64_t CancelAfterSeconds(std::uint64_t bytes) {
+  return std::min(std::max(bytes / kSlowBytesPerSecond, kSchedulerDefaultSeconds), kMostSeconds);
+}
 
 Job::Job(std::unique_ptr<Http> http, std::string printer, std::function<bool()> keepWaiting,
          std::shared_ptr<std::string> failure)
@@ -59,8 +90,13 @@ bool Job::StartDocument(std::string_view documentName) {
   char copiesValue[] = "1";
   char sheetsName[] = "job-sheets";
   char sheetsValue[] = "none,none";
-  cups_option_t options[] = {
-      {holdName, holdValue}, {copiesName, copiesValue}, {sheetsName, sheetsValue}};
+  // The scheduler's time limit, until the document's size gives a better one.
+  char cancelName[] = "job-cancel-after";
+  std::string cancelValue = std::to_string(CancelAfterSeconds(0));
+  cups_option_t options[] = {{holdName, holdValue},
+                             {copiesName, copiesValue},
+                             {sheetsName, sheetsValue},
+                             {cancelName, cancelValue.data()}};
   job_ = cupsCreateJob(http_->get(), printer_.c_str(), title.c_str(), std::size(options), options);
   if (job_ <= 0) {
     job_ = 0;
@@ -73,6 +109,7 @@ bool Job::StartDocument(std::string_view documentName) {
     return false;
   }
   block_.reserve(kBlockBytes);
+  documentBytes_ = 0;
   state_ = State::kPrinting;
   underWay_.emplace();
   return true;
@@ -85,6 +122,7 @@ bool Job::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* wri
     Fail("終了の合図を受けたので、ジョブを取り消しました");
   }
   if (state_ != State::kPrinting) return false;
+  documentBytes_ += size;
   // A job writes one byte at a time.
   if (size == 1) {
     block_.push_back(*data);
@@ -117,16 +155,27 @@ bool Job::EndDocument() {
   if (state_ == State::kIdle) return false;
   // The bytes still collected go before the document ends.
   if (state_ == State::kFailed || !Flush() ||
-      cupsFinishDocument(http_->get(), printer_.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE ||
-      !ReleaseJob(http_->get(), printer_, job_)) {
+      cupsFinishDocument(http_->get(), printer_.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    Fail(ServerError());
+    GiveUp();
+    return false;
+  }
+  SetCancelAfter(http_->get(), printer_, job_, CancelAfterSeconds(documentBytes_));
+  if (!ReleaseJob(http_->get(), printer_, job_)) {
     Fail(ServerError());
     GiveUp();
     return false;
   }
   state_ = State::kIdle;
+  lastJob_ = job_;
   job_ = 0;
   underWay_.reset();
   return true;
+}
+
+std::unique_ptr<JobTracker> Job::FollowLastDocument() {
+  if (lastJob_ <= 0) return nullptr;
+  return std::make_unique<JobFollow>(printer_, lastJob_);
 }
 
 void Job::AbortDocument() {

@@ -21,6 +21,11 @@ namespace platform::cups {
 // as much for one byte as for thousands, and the print job writes one byte at a time.
 inline constexpr std::size_t kBlockBytes = 64 * 1024;
 
+// The seconds a job may take once it prints, for the scheduler's job-cancel-after: its
+// bytes at the pace of a slow embosser, and never less than the scheduler's own default
+// limit (MaxJobTime, 3 hours), which would otherwise cancel a long job in mid-page.
+std::uint64_t CancelAfterSeconds(std::uint64_t bytes);
+
 class Job : public PrinterConnection {
  public:
   // `http` is the connection on which the queue was found; the job goes over it.
@@ -44,6 +49,8 @@ class Job : public PrinterConnection {
   void AbortDocument() override;
   // Releases the queue; a document still open is cancelled.
   void Close() override;
+  // Follows the job of the last document that ended.
+  std::unique_ptr<JobTracker> FollowLastDocument() override;
 
  private:
   enum class State { kIdle, kPrinting, kFailed };
@@ -62,6 +69,9 @@ class Job : public PrinterConnection {
   std::shared_ptr<std::string> failure_;
   State state_ = State::kIdle;
   int job_ = 0;
+  // The job of the last document that ended, and the bytes of the document under way.
+  int lastJob_ = 0;
+  std::uint64_t documentBytes_ = 0;
   std::vector<std::uint8_t> block_;
   // While the job is held on the server: a signal then leaves it to be cancelled here.
   std::optional<JobUnderWay> underWay_;

@@ -59,6 +59,8 @@ void Dialog::OnSysCommand(unsigned command, long) {
   if ((command & 0xFFF0u) == kScClose) OnCancel();
 }
 
+void Dialog::OnTimer() {}
+
 void Dialog::OnOK() {
   if (!UpdateData(true)) return;
   EndDialog(kIdOk);
@@ -115,5 +117,13 @@ void Dialog::EnableWindow(bool enable) {
 }
 
 bool Dialog::IsWindowEnabled() const { return host_ ? host_->IsWindowEnabled() : false; }
+
+void Dialog::StartTimer(unsigned milliseconds) {
+  if (host_) host_->StartTimer(milliseconds);
+}
+
+void Dialog::StopTimer() {
+  if (host_) host_->StopTimer();
+}
 
 }  // namespace platform

@@ -61,6 +61,8 @@ class Dialog {
   // standard dialog keyboard handling.
   virtual bool PreTranslateMessage(int virtualKey);
   virtual void OnSysCommand(unsigned command, long param);
+  // The window's timer fired.
+  virtual void OnTimer();
   virtual void OnOK();
   virtual void OnCancel();
 
@@ -82,6 +84,8 @@ class Dialog {
   std::string GetWindowText() const;
   void EnableWindow(bool enable);
   bool IsWindowEnabled() const;
+  void StartTimer(unsigned milliseconds);
+  void StopTimer();
 
  protected:
   // Runs the message-map entry for (id, code). False when the map has none.

@@ -78,6 +78,11 @@ class DialogHost {
   // the message has been handled.
   virtual bool IsDialogMessage(int virtualKey) = 0;
 
+  // The window's one timer: calls the dialog's OnTimer about every `milliseconds` until
+  // StopTimer or the window goes. Starting it again sets a new interval.
+  virtual void StartTimer(unsigned milliseconds) = 0;
+  virtual void StopTimer() = 0;
+
   // Shows the window and runs it modally until EndDialog; returns the result.
   virtual int RunModal() = 0;
   // Shows a modeless window.

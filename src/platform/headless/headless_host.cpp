@@ -200,6 +200,7 @@ int HeadlessHost::RunModal() {
 }
 
 void HeadlessHost::EndDialog(int result) {
+  timerMs_ = 0;
   ended_ = true;
   result_ = result;
   shown_ = false;

@@ -52,6 +52,8 @@ class HeadlessHost : public DialogHost {
   void SetIcon(int iconResource) override { icon_ = iconResource; }
   void AnnounceToScreenReader(std::string_view text) override;
   bool IsDialogMessage(int virtualKey) override;
+  void StartTimer(unsigned milliseconds) override { timerMs_ = milliseconds; }
+  void StopTimer() override { timerMs_ = 0; }
   int RunModal() override;
   void ShowModeless() override;
   void EndDialog(int result) override;
@@ -74,6 +76,8 @@ class HeadlessHost : public DialogHost {
   bool PressAlt(char key);
   // The window's close box.
   void CloseBox();
+  // The interval of the window's timer having passed: false when no timer runs.
+  bool FireTimer();
   void SystemMenu(unsigned command);
 
   // ---- what the window shows ----
@@ -82,6 +86,8 @@ class HeadlessHost : public DialogHost {
   bool Ended() const { return ended_; }
   int Result() const { return result_; }
   int Icon() const { return icon_; }
+  // The interval of the running timer; 0 when none runs.
+  unsigned TimerInterval() const { return timerMs_; }
   DialogHost* Owner() const { return owner_; }
   std::vector<std::string> ComboItems(int id) const;
   const std::vector<std::pair<int, std::string>>& SystemMenuItems() const { return menu_; }
@@ -123,6 +129,7 @@ class HeadlessHost : public DialogHost {
   std::string title_;
   int focus_ = 0;
   int icon_ = 0;
+  unsigned timerMs_ = 0;
   bool windowEnabled_ = true;
   bool shown_ = false;
   bool ended_ = false;

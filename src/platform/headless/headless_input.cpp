@@ -143,6 +143,12 @@ bool HeadlessHost::PressAlt(char key) {
   return false;
 }
 
+bool HeadlessHost::FireTimer() {
+  if (timerMs_ == 0) return false;
+  dialog_.OnTimer();
+  return true;
+}
+
 void HeadlessHost::CloseBox() {
   if ((template_.style & kSystemMenu) != 0) dialog_.OnSysCommand(kScClose, 0);
 }

@@ -2,6 +2,26 @@
 
 namespace platform {
 
+class MemoryJobTracker : public JobTracker {
+ public:
+  MemoryJobTracker(MemorySpooler& spooler, std::size_t job) : spooler_(spooler), job_(job) {}
+  bool Poll(JobReport& report) override {
+    std::deque<JobReport>& reports = spooler_.jobs_[job_].reports;
+    if (!reports.empty()) {
+      report = std::move(reports.front());
+      reports.pop_front();
+      return true;
+    }
+    if (spooler_.holdJobs_) return false;
+    report = {JobPhase::kSent, false, {}};
+    return true;
+  }
+
+ private:
+  MemorySpooler& spooler_;
+  std::size_t job_;
+};
+
 class MemoryConnection : public PrinterConnection {
  public:
   MemoryConnection(MemorySpooler& spooler, std::string printer)
@@ -11,7 +31,7 @@ class MemoryConnection : public PrinterConnection {
   bool StartDocument(std::string_view documentName) override {
     if (spooler_.failStart_) return false;
     job_ = spooler_.jobs_.size();
-    spooler_.jobs_.push_back({printer_, std::string(documentName), {}, 0, false, false, false});
+    spooler_.jobs_.push_back({printer_, std::string(documentName), {}, 0, false, false, false, {}});
     return true;
   }
 
@@ -44,6 +64,11 @@ class MemoryConnection : public PrinterConnection {
 
   void Close() override {
     if (job_ != kNone) spooler_.jobs_[job_].closed = true;
+  }
+
+  std::unique_ptr<JobTracker> FollowLastDocument() override {
+    if (job_ == kNone || !spooler_.jobs_[job_].ended) return nullptr;
+    return std::make_unique<MemoryJobTracker>(spooler_, job_);
   }
 
  private:

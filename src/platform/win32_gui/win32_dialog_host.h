@@ -64,6 +64,8 @@ class DialogHost final : public platform::DialogHost {
   void SetIcon(int iconResource) override;
   void AnnounceToScreenReader(std::string_view text) override;
   bool IsDialogMessage(int virtualKey) override;
+  void StartTimer(unsigned milliseconds) override;
+  void StopTimer() override;
   int RunModal() override;
   void ShowModeless() override;
   void EndDialog(int result) override;

@@ -14,6 +14,9 @@ bool IsPushButton(ControlKind kind) {
 // The virtual key of a key-down message, as the dialogs know keys.
 int VirtualKeyOf(const MSG& msg) { return static_cast<int>(msg.wParam); }
 
+// The id of the window's one timer.
+constexpr UINT_PTR kTimerId = 1;
+
 // The notification code TranslateAcceleratorW gives the commands of its table.
 constexpr WORD kFromAccelerator = 1;
 
@@ -39,6 +42,10 @@ INT_PTR DialogHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_SYSCOMMAND:
       return OnSystemCommand(wParam, lParam) ? TRUE : FALSE;
+    case WM_TIMER:
+      if (wParam != kTimerId || ended_) return FALSE;
+      dialog_.OnTimer();
+      return TRUE;
     case WM_QUERYDRAGICON:
       // One of the messages whose result a dialog procedure returns directly.
       return reinterpret_cast<INT_PTR>(bigIcon_);
@@ -172,7 +179,14 @@ void DialogHost::ShowModeless() {
   TakeKeyboard();
 }
 
+void DialogHost::StartTimer(unsigned milliseconds) {
+  ::SetTimer(window_, kTimerId, milliseconds, nullptr);
+}
+
+void DialogHost::StopTimer() { ::KillTimer(window_, kTimerId); }
+
 void DialogHost::EndDialog(int result) {
+  StopTimer();
   ended_ = true;
   result_ = result;
   if (modal_) {

@@ -6,6 +6,7 @@
 #include <wx/gauge.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 
 #include <algorithm>
 #include <utility>
@@ -31,7 +32,10 @@ DialogHost::DialogHost(WindowSystem& system, const DialogTemplate& tpl, Dialog& 
 
 // The window goes with its dialog object, at once: nothing of it may outlive the object
 // its events would be reported to.
-DialogHost::~DialogHost() { delete window_; }
+DialogHost::~DialogHost() {
+  timer_.reset();
+  delete window_;
+}
 
 DialogHost::Control* DialogHost::Find(int id) {
   if (id == kStaticId) return nullptr;

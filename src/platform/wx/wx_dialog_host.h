@@ -7,6 +7,7 @@
 #include <wx/dialog.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@ class wxCommandEvent;
 class wxIdleEvent;
 class wxKeyEvent;
 class wxRadioButton;
+class wxTimer;
 
 namespace platform::wx {
 
@@ -63,6 +65,8 @@ class DialogHost final : public platform::DialogHost {
   void SetIcon(int iconResource) override;
   void AnnounceToScreenReader(std::string_view text) override;
   bool IsDialogMessage(int virtualKey) override;
+  void StartTimer(unsigned milliseconds) override;
+  void StopTimer() override;
   int RunModal() override;
   void ShowModeless() override;
   void EndDialog(int result) override;
@@ -132,6 +136,7 @@ class DialogHost final : public platform::DialogHost {
   // The main window has yet to tell the program it is ready for keys.
   bool waitingForReady_ = false;
   int result_ = 0;
+  std::unique_ptr<wxTimer> timer_;
   // The control that had the focus when the window was disabled; GTK forgets it.
   wxWindow* focusBeforeDisable_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // What the user does to a real window, reported to its dialog object; the dialog's
 // standard keyboard handling; modal and modeless runs.
 #include <wx/event.h>
+#include <wx/timer.h>
 #include <wx/utils.h>
 
 #include "platform/wx/wx_dialog_host.h"
@@ -221,7 +222,21 @@ void DialogHost::ShowModeless() {
   window_->Raise();
 }
 
+void DialogHost::StartTimer(unsigned milliseconds) {
+  if (!timer_) {
+    timer_ = std::make_unique<wxTimer>(window_);
+    window_->Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { dialog_.OnTimer(); }, timer_->GetId());
+  }
+  timer_->Start(static_cast<int>(milliseconds));
+}
+
+void DialogHost::StopTimer() {
+  if (timer_) timer_->Stop();
+}
+
 void DialogHost::EndDialog(int result) {
+  StopTimer();
   ended_ = true;
   result_ = result;
   if (window_->IsModal()) {

@@ -1,0 +1,133 @@
+#include "platform/cups/cups_follow.h"
+
+#include <chrono>
+#include <iterator>
+#include <memory>
+
+#include "platform/cups/cups_http.h"
+
+namespace platform::cups {
+
+namespace {
+
+// How often the server is asked, and how long a connection may take to come.
+constexpr std::chrono::milliseconds kAskInterval(1000);
+constexpr int kFollowConnectMilliseconds = 1000;
+
+struct IppDeleter {
+  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
+
+bool Succeeded() { return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; }
+
+ipp_t* Request(ipp_op_t operation, const std::string& printer) {
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                   "/printers/%s", printer.c_str());
+  ipp_t* request = ippNewRequest(operation);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  return request;
+}
+
+std::string Text(ipp_t* response, const char* name) {
+  ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_TEXT);
+  const char* text = a != nullptr ? ippGetString(a, 0, nullptr) : nullptr;
+  return text != nullptr ? text : "";
+}
+
+int Enum(ipp_t* response, const char* name) {
+  ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_ENUM);
+  return a != nullptr ? ippGetInteger(a, 0) : 0;
+}
+
+}  // namespace
+
+bool AskJob(http_t* http, const std::string& printer, int job, JobReport& report) {
+  static const char* const kJobAttributes[] = {"job-state", "job-printer-state-message"};
+  ipp_t* request = Request(IPP_OP_GET_JOB_ATTRIBUTES, printer);
+  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                static_cast<int>(std::size(kJobAttributes)), nullptr, kJobAttributes);
+  const Ipp jobAnswer(cupsDoRequest(http, request, "/"));
+  if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
+    report = {JobPhase::kGone, false, {}};
+    return true;
+  }
+  if (!jobAnswer || !Succeeded()) return false;
+
+  static const char* const kPrinterAttributes[] = {"printer-state", "printer-state-message"};
+  request = Request(IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                static_cast<int>(std::size(kPrinterAttributes)), nullptr, kPrinterAttributes);
+  const Ipp printerAnswer(cupsDoRequest(http, request, "/"));
+  if (!printerAnswer || !Succeeded()) return false;
+
+  const std::string jobMessage = Text(jobAnswer.get(), "job-printer-state-message");
+  const std::string printerMessage = Text(printerAnswer.get(), "printer-state-message");
+  report = {JobPhase::kQueued, false, {}};
+  switch (Enum(jobAnswer.get(), "job-state")) {
+    case IPP_JSTATE_COMPLETED:
+      report.phase = JobPhase::kSent;
+      return true;
+    case IPP_JSTATE_ABORTED:
+      report.phase = JobPhase::kFailed;
+      report.reason = jobMessage;
+      return true;
+    case IPP_JSTATE_CANCELED:
+      // The job's message is then its printer's last one, not why it was cancelled.
+      report.phase = JobPhase::kCancelled;
+      return true;
+    case IPP_JSTATE_STOPPED:
+      report.printerStopped = true;
+      break;
+    default:  // pending, held, processing
+      report.printerStopped = Enum(printerAnswer.get(), "printer-state") == IPP_PSTATE_STOPPED;
+      break;
+  }
+  if (report.printerStopped) report.reason = !printerMessage.empty() ? printerMessage : jobMessage;
+  return true;
+}
+
+JobFollow::JobFollow(std::string printer, int job)
+    : printer_(std::move(printer)), job_(job), worker_([this] { Run(); }) {}
+
+JobFollow::~JobFollow() {
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  worker_.join();
+}
+
+bool JobFollow::Poll(JobReport& report) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  if (!news_) return false;
+  report = *news_;
+  news_.reset();
+  return true;
+}
+
+void JobFollow::Run() {
+  std::unique_ptr<Http> http;
+  const auto keepWaiting = [this] { return !stopping_; };
+  std::unique_lock<std::mutex> lock(mutex_);
+  while (!stopping_) {
+    lock.unlock();
+    JobReport report;
+    if (!http) http = Http::Connect(keepWaiting, kFollowConnectMilliseconds);
+    const bool answered = http && AskJob(http->get(), printer_, job_, report);
+    if (!answered) http.reset();  // a new connection next time
+    lock.lock();
+    if (answered) {
+      news_ = report;
+      if (report.phase != JobPhase::kQueued) return;  // the job ended
+    }
+    wake_.wait_for(lock, kAskInterval, [this] { return stopping_.load(); });
+  }
+}
+
+}  // namespace platform::cups
