@@ -12,6 +12,7 @@ set(VARNEL_PORTABLE_TEST_SOURCES
   platform/file_io_test.cpp
   platform/text_encoding_test.cpp
   print/embosser_stream_test.cpp
+  print/job_follow_test.cpp
   print/print_fixture.cpp
   print/print_job_test.cpp
   print/validation_test.cpp
