@@ -30,7 +30,9 @@ set(VARNEL_CLI_OS_SOURCES
 set(VARNEL_CLI_MAIN src/cli/main_win32.cpp)
 
 # The Windows print spooler.
-add_library(varnel_win32_spooler STATIC src/platform/win32/spooler.cpp)
+add_library(varnel_win32_spooler STATIC
+  src/platform/win32/job_follow.cpp
+  src/platform/win32/spooler.cpp)
 target_link_libraries(varnel_win32_spooler PUBLIC varnel_core winspool)
 varnel_strict(varnel_win32_spooler)
 

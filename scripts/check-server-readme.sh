@@ -73,7 +73,7 @@ line_share=$(quoted 'sudo cupsctl --share-printers')
 case "$line_make_deb" in "make deb "*) ;; *) fail "line 1: $line_make_deb" ;; esac
 case "$line_install" in "sudo apt install ./dist/varnel_"*"_amd64.deb") ;;
   *) fail "line 2: $line_install" ;; esac
-[ "$line_lpadmin" = "sudo lpadmin -p TEN100 -E -v parallel:/dev/lp0 -m lsb/usr/varnel/vnten100.ppd -o printer-is-shared=true" ] ||
+[ "$line_lpadmin" = "sudo lpadmin -p TEN100 -E -v parallel:/dev/lp0 -m lsb/usr/varnel/vnten100.ppd -o printer-is-shared=true -o job-cancel-after-default=172800" ] ||
   fail "line 3: $line_lpadmin"
 [ "$line_lp" = "lp -d TEN100 samples/sample.BES -o page-ranges=2-4 -o VarnelSides=double" ] ||
   fail "line 4: $line_lp"

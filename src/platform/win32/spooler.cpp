@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/win32/job_follow.h"
 #include "platform/win32/utf16.h"
 
 namespace platform::win32 {
@@ -22,8 +23,8 @@ namespace {
 class Job : public PrinterConnection {
  public:
   // `failure` receives why a document failed, in the system's words.
-  Job(HANDLE printer, std::shared_ptr<std::string> failure)
-      : printer_(printer), failure_(std::move(failure)) {}
+  Job(HANDLE printer, std::wstring name, std::shared_ptr<std::string> failure)
+      : printer_(printer), name_(std::move(name)), failure_(std::move(failure)) {}
   ~Job() override { Close(); }
   Job(const Job&) = delete;
   Job& operator=(const Job&) = delete;
@@ -37,9 +38,8 @@ class Job : public PrinterConnection {
     if (name.empty()) name = L"Varnel";
     wchar_t datatype[] = L"RAW";
     DOC_INFO_1W info{name.data(), nullptr, datatype};
-    if (StartDocPrinterW(printer_, 1, reinterpret_cast<BYTE*>(&info)) == 0) {
-      return Fail("印刷を始められません");
-    }
+    job_ = StartDocPrinterW(printer_, 1, reinterpret_cast<BYTE*>(&info));
+    if (job_ == 0) return Fail("印刷を始められません");
     state_ = State::kPrinting;
     return true;
   }
@@ -69,7 +69,13 @@ class Job : public PrinterConnection {
       return false;
     }
     state_ = State::kIdle;
+    lastJob_ = job_;
     return true;
+  }
+
+  std::unique_ptr<JobTracker> FollowLastDocument() override {
+    if (lastJob_ == 0) return nullptr;
+    return FollowJob(name_, lastJob_);
   }
 
   void AbortDocument() override {
@@ -95,7 +101,11 @@ class Job : public PrinterConnection {
   }
 
   HANDLE printer_;
+  std::wstring name_;
   std::shared_ptr<std::string> failure_;
+  // The spooler's number of the document under way, and of the last one that ended.
+  DWORD job_ = 0;
+  DWORD lastJob_ = 0;
   State state_ = State::kIdle;
 };
 
@@ -213,7 +223,7 @@ std::unique_ptr<PrinterConnection> Spooler::Open(std::string_view printerName) {
                   "」を開けません: " + win32::SystemMessage(GetLastError());
     return nullptr;
   }
-  return std::make_unique<Job>(printer, lastError_);
+  return std::make_unique<Job>(printer, std::move(*name), lastError_);
 }
 
 }  // namespace platform::win32
