@@ -142,11 +142,13 @@ TEST_F(CliTest, PrintToAVirtualEmbosserEqualsTheOutputFile) {
   }
   ASSERT_EQ(jobs.size(), 1u);
 
-  args = {"print",       Sample("sample.BES"), "--printer",
-          "仮想TEN-100", "--output",           dir_.File("job.bin")};
+  // A file has no spooler behind it: the job is sent once the file is complete.
+  args = {"print",  Sample("sample.BES"), "--printer",         "仮想TEN-100",
+          "--wait", "--output",           dir_.File("job.bin")};
   args.insert(args.end(), choices.begin(), choices.end());
   r = Cli(args);
   ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "印刷を　終了しました\nてんじプリンタえの　そうしんが　おわりました\n");
   const auto bytes = ReadBytes(dir_.File("job.bin"));
   EXPECT_EQ(bytes, ReadBytes(jobs[0].string()));
   EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 3), "\x1b\x1bN");
@@ -179,6 +181,8 @@ TEST_F(CliTest, PrintRefusesWhatTheDialogRefuses) {
 TEST_F(CliTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Cli({"print", Sample("sample.BSE")}).status, 2);
   EXPECT_EQ(Cli({"print", Sample("sample.BSE"), "--printer", "x", "--sides", "sideways"}).status,
+            2);
+  EXPECT_EQ(Cli({"print", Sample("sample.BSE"), "--printer", "x", "--wait-timeout", "5"}).status,
             2);
   EXPECT_EQ(Cli({"frobnicate"}).status, 2);
   EXPECT_EQ(Cli({}).status, 2);

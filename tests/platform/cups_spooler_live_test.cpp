@@ -48,6 +48,29 @@ std::vector<std::uint8_t> RandomBytes(std::size_t size, unsigned seed) {
   return bytes;
 }
 
+// The job-cancel-after of the newest job the scheduler knows; -1 when it has none.
+int NewestJobCancelAfter() {
+  static const char* const kAttributes[] = {"job-id", "job-cancel-after"};
+  ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                kAttributes);
+  ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+  int newest = 0, id = 0, value = -1;
+  for (ipp_attribute_t* a = ippFirstAttribute(response); a != nullptr;
+       a = ippNextAttribute(response)) {
+    const std::string name = ippGetName(a) != nullptr ? ippGetName(a) : "";
+    if (name == "job-id") id = ippGetInteger(a, 0);
+    if (name == "job-cancel-after" && id >= newest) {
+      newest = id;
+      value = ippGetInteger(a, 0);
+    }
+  }
+  ippDelete(response);
+  return value;
+}
+
 class CupsLive : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -185,6 +208,16 @@ TEST_F(CupsLive, DeliversEveryByteWhateverTheLength) {
     ASSERT_TRUE(printer->StartDocument("lengths"));
     ASSERT_TRUE(WriteEach(*printer, bytes));
     ASSERT_TRUE(printer->EndDocument());
+    // The job is followed to its end; its time limit comes from its size (the longest
+    // document needs more than the scheduler's 3 hours at a slow embosser's pace).
+    std::unique_ptr<platform::JobTracker> tracker = printer->FollowLastDocument();
+    ASSERT_NE(tracker, nullptr);
+    platform::JobReport report;
+    for (int i = 0; i < 300 && report.phase == platform::JobPhase::kQueued; ++i) {
+      if (!tracker->Poll(report)) std::this_thread::sleep_for(100ms);
+    }
+    EXPECT_EQ(report.phase, platform::JobPhase::kSent);
+    EXPECT_EQ(NewestJobCancelAfter(), platform::cups::CancelAfterSeconds(size));
     WaitIdle();
     EXPECT_EQ(test::ReadBytes(out), bytes);
   }

@@ -52,6 +52,15 @@ expect_job "Win-BES with graphics" ten100.bin "$d/l1.ini" "$d/w1.ini" \
 expect_job "BASE, 3 copies" esa721.bin "$d/l2.ini" "$d/w2.ini" \
   "$samples/sample.BSE" --printer 'ESA721' --copies 3 --from 2
 
+# --wait: Wine's spooler hands the job to CUPS at its end and forgets it (GetJob then
+# knows no such job), so the job is sent as far as the Windows spooler can tell.
+windows_cli print "$samples/sample.BSE" --printer 'ESA721' --settings "$d/w2.ini" --wait \
+  >"$d/stdout" 2>"$d/stderr"
+expect_status 0 $? "--wait"
+check "--wait: what was said" "$(printf '%s\n' "$finished" "$(sentence JOB_SENT)")" \
+  "$(tr -d '\r' <"$d/stdout")"
+cupsfix_wait_idle 30 || bad "--wait: the job stayed in the queue"
+
 # Japanese names: the folder and the file, the printer, the settings file. The printer is
 # kept in the settings file in code page 932, at offset 512, as on Linux.
 mkdir -p "$d/点字 資料" "$d/設定"
