@@ -1,5 +1,6 @@
 // Asks a spooler about a job on a thread of its own, at an interval, until the job ended:
-// whoever follows the job takes the latest answer without waiting on the spooler.
+// whoever follows the job takes the latest answer without waiting on the spooler. The
+// thread starts at the first poll, so a job nobody follows costs nothing.
 #pragma once
 
 #include <chrono>
@@ -16,22 +17,27 @@ namespace platform {
 
 class ThreadedTracker : public JobTracker {
  public:
-  // `ask` runs on the thread alone: it sets the report, or returns false without an answer.
-  ThreadedTracker(std::function<bool(JobReport&)> ask, std::chrono::milliseconds interval)
-      : ask_(std::move(ask)), interval_(interval), worker_([this] { Run(); }) {}
+  // Runs on the thread alone: sets the report, or returns false without an answer. A
+  // request that waits on the spooler gives up once `keepWaiting` says false (the
+  // tracker is going).
+  using Ask = std::function<bool(JobReport& report, const std::function<bool()>& keepWaiting)>;
+
+  ThreadedTracker(Ask ask, std::chrono::milliseconds interval)
+      : ask_(std::move(ask)), interval_(interval) {}
   ~ThreadedTracker() override {
     {
       const std::lock_guard<std::mutex> lock(mutex_);
       stopping_ = true;
     }
     wake_.notify_all();
-    worker_.join();
+    if (worker_.joinable()) worker_.join();
   }
   ThreadedTracker(const ThreadedTracker&) = delete;
   ThreadedTracker& operator=(const ThreadedTracker&) = delete;
 
   bool Poll(JobReport& report) override {
     const std::lock_guard<std::mutex> lock(mutex_);
+    if (!worker_.joinable()) worker_ = std::thread([this] { Run(); });
     if (!news_) return false;
     report = std::move(*news_);
     news_.reset();
@@ -40,11 +46,15 @@ class ThreadedTracker : public JobTracker {
 
  private:
   void Run() {
+    const std::function<bool()> keepWaiting = [this] {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      return !stopping_;
+    };
     std::unique_lock<std::mutex> lock(mutex_);
     while (!stopping_) {
       lock.unlock();
       JobReport report;
-      const bool answered = ask_(report);
+      const bool answered = ask_(report, keepWaiting);
       lock.lock();
       if (answered) {
         const bool ended = report.phase != JobPhase::kQueued;
@@ -55,7 +65,7 @@ class ThreadedTracker : public JobTracker {
     }
   }
 
-  std::function<bool(JobReport&)> ask_;
+  Ask ask_;
   const std::chrono::milliseconds interval_;
   std::mutex mutex_;
   std::condition_variable wake_;

@@ -1,10 +1,12 @@
 #include "platform/cups/cups_follow.h"
 
 #include <chrono>
+#include <functional>
 #include <iterator>
 #include <memory>
 
 #include "platform/cups/cups_http.h"
+#include "platform/threaded_tracker.h"
 
 namespace platform::cups {
 
@@ -43,8 +45,8 @@ int Enum(ipp_t* response, const char* name) {
   return a != nullptr ? ippGetInteger(a, 0) : 0;
 }
 
-}  // namespace
-
+// The job's state and its queue's from one pair of requests on `http`; false when the
+// server did not answer. A job the server no longer knows is kGone.
 bool AskJob(http_t* http, const std::string& printer, int job, JobReport& report) {
   static const char* const kJobAttributes[] = {"job-state", "job-printer-state-message"};
   ipp_t* request = Request(IPP_OP_GET_JOB_ATTRIBUTES, printer);
@@ -91,43 +93,20 @@ bool AskJob(http_t* http, const std::string& printer, int job, JobReport& report
   return true;
 }
 
-JobFollow::JobFollow(std::string printer, int job)
-    : printer_(std::move(printer)), job_(job), worker_([this] { Run(); }) {}
+}  // namespace
 
-JobFollow::~JobFollow() {
-  {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    stopping_ = true;
-  }
-  wake_.notify_all();
-  worker_.join();
-}
-
-bool JobFollow::Poll(JobReport& report) {
-  const std::lock_guard<std::mutex> lock(mutex_);
-  if (!news_) return false;
-  report = *news_;
-  news_.reset();
-  return true;
-}
-
-void JobFollow::Run() {
-  std::unique_ptr<Http> http;
-  const auto keepWaiting = [this] { return !stopping_; };
-  std::unique_lock<std::mutex> lock(mutex_);
-  while (!stopping_) {
-    lock.unlock();
-    JobReport report;
-    if (!http) http = Http::Connect(keepWaiting, kFollowConnectMilliseconds);
-    const bool answered = http && AskJob(http->get(), printer_, job_, report);
-    if (!answered) http.reset();  // a new connection next time
-    lock.lock();
-    if (answered) {
-      news_ = report;
-      if (report.phase != JobPhase::kQueued) return;  // the job ended
-    }
-    wake_.wait_for(lock, kAskInterval, [this] { return stopping_.load(); });
-  }
+std::unique_ptr<JobTracker> FollowJob(std::string printer, int job) {
+  // One connection for the job's whole following, made again after a failed request.
+  auto http = std::make_shared<std::unique_ptr<Http>>();
+  return std::make_unique<ThreadedTracker>(
+      [http, printer = std::move(printer), job](JobReport& report,
+                                                const std::function<bool()>& keepWaiting) {
+        if (!*http) *http = Http::Connect(keepWaiting, kFollowConnectMilliseconds);
+        const bool answered = *http && AskJob((*http)->get(), printer, job, report);
+        if (!answered) http->reset();
+        return answered;
+      },
+      kAskInterval);
 }
 
 }  // namespace platform::cups

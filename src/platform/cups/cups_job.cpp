@@ -175,7 +175,7 @@ bool Job::EndDocument() {
 
 std::unique_ptr<JobTracker> Job::FollowLastDocument() {
   if (lastJob_ <= 0) return nullptr;
-  return std::make_unique<JobFollow>(printer_, lastJob_);
+  return FollowJob(printer_, lastJob_);
 }
 
 void Job::AbortDocument() {

@@ -5,6 +5,7 @@
 #include <winspool.h>
 
 #include <chrono>
+#include <functional>
 #include <vector>
 
 #include "platform/threaded_tracker.h"
@@ -87,7 +88,10 @@ bool AskJob(Handle& handle, DWORD job, JobReport& report) {
 std::unique_ptr<JobTracker> FollowJob(std::wstring printer, unsigned long job) {
   auto handle = std::make_shared<Handle>(std::move(printer));
   return std::make_unique<ThreadedTracker>(
-      [handle, job](JobReport& report) { return AskJob(*handle, job, report); }, kAskInterval);
+      [handle, job](JobReport& report, const std::function<bool()>&) {
+        return AskJob(*handle, job, report);
+      },
+      kAskInterval);
 }
 
 }  // namespace platform::win32
