@@ -50,13 +50,14 @@ bool AskJob(Handle& handle, DWORD job, JobReport& report) {
   const HANDLE printer = handle.Get();
   if (printer == nullptr) return false;
   DWORD needed = 0;
+  SetLastError(ERROR_SUCCESS);
   GetJobW(printer, job, 2, nullptr, 0, &needed);
   if (needed == 0) {
     // The spooler deletes a job once it is done with it, and then says the job number is
-    // wrong; Wine's spooler, which hands its jobs on to CUPS when they end, says the
-    // handle is (the handle itself just opened).
+    // wrong. Wine's spooler, which hands its jobs on to CUPS when they end and forgets
+    // them, fails without a reason.
     const DWORD why = GetLastError();
-    if (why != ERROR_INVALID_PARAMETER && why != ERROR_INVALID_HANDLE) return false;
+    if (why != ERROR_INVALID_PARAMETER && why != ERROR_SUCCESS) return false;
     report = {JobPhase::kGone, false, {}};
     return true;
   }
