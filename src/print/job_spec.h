@@ -49,6 +49,8 @@ class JobObserver {
   virtual bool CancelRequested() = 0;
   // The pause after a byte on a paced port.
   virtual void PaceAfterByte() = 0;
+  // A page has been sent whole, blank pages included: one side of a sheet.
+  virtual void PageEnded() {}
 };
 
 }  // namespace print

@@ -70,6 +70,7 @@ void WriteClassAndTitle(TemplateWriter& w, const ControlTemplate& c) {
       break;
     case ControlKind::kLabel:
     case ControlKind::kIcon:
+    case ControlKind::kPicture:
       w.Ordinal(kStaticClass);
       break;
     case ControlKind::kComboBox:
@@ -111,6 +112,7 @@ unsigned long ControlStyle(const ControlTemplate& c) {
       break;
     case ControlKind::kEdit:
       if ((c.style & kReadOnly) != 0) style |= ES_READONLY;
+      if ((c.style & kMultiLine) != 0) style |= ES_MULTILINE | ES_AUTOVSCROLL;
       if ((c.style & kDigitsOnly) != 0) style |= ES_NUMBER;
       if ((c.style & kRightAligned) != 0) style |= ES_RIGHT;
       if ((c.style & kAutoScroll) != 0) style |= ES_AUTOHSCROLL;
@@ -129,6 +131,7 @@ unsigned long ControlStyle(const ControlTemplate& c) {
       style |= CBS_DROPDOWN | CBS_AUTOHSCROLL;
       break;
     case ControlKind::kProgressBar:
+    case ControlKind::kPicture:
       if ((c.style & kBorder) != 0) style |= WS_BORDER;
       break;
   }

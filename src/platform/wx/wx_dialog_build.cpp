@@ -157,6 +157,7 @@ wxWindow* DialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOfGr
     case ControlKind::kEdit: {
       long style = 0;
       if ((c.style & kReadOnly) != 0) style |= wxTE_READONLY;
+      if ((c.style & kMultiLine) != 0) style |= wxTE_MULTILINE;
       if ((c.style & kRightAligned) != 0) style |= wxTE_RIGHT;
       if ((c.style & kBorder) == 0) style |= wxBORDER_NONE;
       // No text validator on the digits-only edits: the host stops typed non-digits
@@ -193,6 +194,9 @@ wxWindow* DialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOfGr
       w = CreateControl<wxGauge>(hidden, window_, id, 100, pos, size,
                                  long{wxGA_HORIZONTAL | wxGA_SMOOTH});
       progress_[c.id] = ProgressState{};
+      break;
+    case ControlKind::kPicture:
+      w = CreateControl<wxWindow>(hidden, window_, id, pos, size, long{wxBORDER_SIMPLE});
       break;
   }
 
