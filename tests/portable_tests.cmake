@@ -11,6 +11,7 @@ set(VARNEL_PORTABLE_TEST_SOURCES
   platform/cups_stall_limit_test.cpp
   platform/file_io_test.cpp
   platform/text_encoding_test.cpp
+  preview/page_view_test.cpp
   print/embosser_stream_test.cpp
   print/print_fixture.cpp
   print/print_job_test.cpp

@@ -24,15 +24,16 @@ class SideCounter : public JobObserver {
 }  // namespace
 
 std::int64_t CountSheets(const document::BrailleDocument& doc, const JobSpec& spec) {
-  // Every copy sends the same pages: one copy is counted, however many are asked for.
+  // Every copy sends the same pages: one copy is counted, however many are asked for. The
+  // sides of the copies follow one another on the paper.
   JobSpec one = spec;
   one.copies = 1;
   one.pacePort = false;
   NoSink sink;
   SideCounter counter;
   EncodeJob(doc, one, sink, counter);
-  const std::int64_t perCopy = PrintsBothSides(spec) ? (counter.sides + 1) / 2 : counter.sides;
-  return perCopy * spec.copies;
+  const std::int64_t sides = counter.sides * spec.copies;
+  return PrintsBothSides(spec) ? (sides + 1) / 2 : sides;
 }
 
 }  // namespace print
