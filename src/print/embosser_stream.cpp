@@ -51,10 +51,15 @@ class Encoder {
     if (spec_.pacePort) observer_.PaceAfterByte();
   }
   void Put(Seq bytes) {
-    for (char c : bytes) Put(static_cast<std::uint8_t>(c));
+    Put(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
   }
   void Put(std::span<const std::uint8_t> bytes) {
-    for (std::uint8_t b : bytes) Put(b);
+    // A paced port pauses after every byte; elsewhere the sink takes the run.
+    if (spec_.pacePort) {
+      for (std::uint8_t b : bytes) Put(b);
+    } else if (!failed_ && !sink_.PutRun(bytes)) {
+      failed_ = true;
+    }
   }
 
   void JobStart();

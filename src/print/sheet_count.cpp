@@ -9,6 +9,7 @@ namespace {
 class NoSink : public ByteSink {
  public:
   bool Put(std::uint8_t) override { return true; }
+  bool PutRun(std::span<const std::uint8_t>) override { return true; }
 };
 
 class SideCounter : public JobObserver {
