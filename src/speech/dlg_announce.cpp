@@ -4,9 +4,10 @@
 
 void CVarnelDlg::Announce() {
   const std::string text = m_strSpeech;
-  if (platform::DialogHost* host = Host()) host->AnnounceToScreenReader(text);
-  // A busy clipboard drops the sentence without a word; m_strSpeech keeps it.
+  // The clipboard first, where screen readers that read its changes have always found the
+  // sentence. A busy clipboard drops it without a word; m_strSpeech keeps it.
   Services().clipboard.PutText(text);
+  if (platform::DialogHost* host = Host()) host->AnnounceToScreenReader(text);
 }
 
 void CVarnelDlg::Say(std::string_view text) {

@@ -368,9 +368,12 @@ void DialogHost::SetIcon(int iconResource) {
   }
 }
 
-// The sentence is raised on the main window, which a screen reader follows as the
-// program's window, whichever of its windows is in front.
+// The sentence goes to the running screen readers' own voices, which speak whichever
+// window is in front; where none took it, it is raised as a notification on the main
+// window, which a screen reader follows as the program's window. Never both: a reader
+// would say it twice.
 void DialogHost::AnnounceToScreenReader(std::string_view text) {
+  if (system_.Voices().Say(text)) return;
   HWND main = system_.MainHwnd();
   system_.Reader().Announce(main != nullptr ? main : window_, text);
 }

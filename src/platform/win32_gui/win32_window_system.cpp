@@ -1,6 +1,7 @@
 #include "platform/win32_gui/win32_window_system.h"
 
 #include "platform/win32_gui/win32_dialog_host.h"
+#include "platform/win32_gui/win32_readers.h"
 
 namespace platform::win32 {
 
@@ -9,9 +10,20 @@ namespace {
 constexpr UINT kRunDeferred = WM_APP + 0x56;
 constexpr wchar_t kDeferredWorkClass[] = L"VarnelDeferredWork";
 
+// The readers' interfaces in the order they are asked: the one most of the program's users
+// run first.
+std::vector<std::unique_ptr<ReaderVoice>> ScreenReaderVoices() {
+  std::vector<std::unique_ptr<ReaderVoice>> voices;
+  voices.push_back(std::make_unique<PcTalkerVoice>());
+  voices.push_back(std::make_unique<NvdaVoice>());
+  voices.push_back(std::make_unique<JawsVoice>());
+  return voices;
+}
+
 }  // namespace
 
-WindowSystem::WindowSystem(HINSTANCE instance) : instance_(instance) {
+WindowSystem::WindowSystem(HINSTANCE instance)
+    : instance_(instance), voices_(ScreenReaderVoices()) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 

@@ -10,6 +10,7 @@
 
 #include "platform/dialog/window_system.h"
 #include "platform/win32/windows_api.h"
+#include "platform/win32_gui/reader_voices.h"
 #include "platform/win32_gui/win32_accessibility.h"
 
 namespace platform::win32 {
@@ -33,6 +34,9 @@ class WindowSystem : public platform::WindowSystem {
   HINSTANCE Instance() const { return instance_; }
   // The main window's handle, or nullptr: the owner of windows that have none.
   HWND MainHwnd() const;
+  // The screen readers' own voices (PC-Talker, NVDA, JAWS), looked up when the system is
+  // made; the UI Automation notifications for a sentence none of them took.
+  ReaderVoices& Voices() { return voices_; }
   ScreenReader& Reader() { return reader_; }
 
   // Hands one message read from the queue to the dialog it belongs to (accelerators,
@@ -65,6 +69,7 @@ class WindowSystem : public platform::WindowSystem {
   // A message-only window: the deferred work comes as a message to it.
   HWND deferredWindow_ = nullptr;
   std::function<void()> ready_;
+  ReaderVoices voices_;
   ScreenReader reader_;
   bool altChordTaken_ = false;
 };
