@@ -1,5 +1,7 @@
 // Which screen reader's voice speaks a sentence, with stand-in readers; and JAWS's
 // interface where JAWS is not installed (its class is not registered under Wine).
+#include "platform/win32_gui/reader_voices.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "platform/win32/windows_api.h"
-#include "platform/win32_gui/reader_voices.h"
 #include "platform/win32_gui/win32_readers.h"
 
 namespace test {
