@@ -1,5 +1,6 @@
-// Which screen reader's voice speaks a sentence, with stand-in readers; and JAWS's
-// interface where JAWS is not installed (its class is not registered under Wine).
+// Which screen reader's voice speaks a sentence, with stand-in readers; a reader that
+// hangs does not hold the one who speaks; JAWS's interface where JAWS is not installed
+// (its class is not registered under Wine).
 #include "platform/win32_gui/reader_voices.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/windows_api.h"
+#include "platform/win32_gui/win32_reader_thread.h"
 #include "platform/win32_gui/win32_readers.h"
 
 namespace test {
@@ -88,6 +90,46 @@ TEST(ReaderVoices, AFailedCallLooksTheInterfaceUpAgainAtTheNextSentenceOnly) {
   voices->Say("e");
   EXPECT_EQ(reader.finds, 3);
   EXPECT_EQ(reader.said, (Said{"b"}));
+}
+
+// A reader that answers only once the test lets it.
+class HeldVoice : public pw::ReaderVoice {
+ public:
+  explicit HeldVoice(HANDLE release) : release_(release) {}
+  bool Find() override { return true; }
+  void Drop() override {}
+  pw::Spoken Speak(std::string_view) override {
+    WaitForSingleObject(release_, INFINITE);
+    return pw::Spoken::kNotRunning;
+  }
+
+ private:
+  HANDLE release_;
+};
+
+TEST(ReaderVoices, AHungReaderHoldsNeitherTheSpeakerNorTheNotifications) {
+  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE woken = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  {
+    pw::ReaderThread thread(
+        [release] {
+          std::vector<std::unique_ptr<pw::ReaderVoice>> voices;
+          voices.push_back(std::make_unique<HeldVoice>(release));
+          return voices;
+        },
+        [woken] { SetEvent(woken); });
+    thread.Say(nullptr, "a");  // returns while the reader holds the sentence
+    thread.Say(nullptr, "b");
+    EXPECT_TRUE(thread.TakeUnspoken().empty());
+    SetEvent(release);
+    ASSERT_TRUE(thread.WaitIdle(std::chrono::minutes(1)));
+    EXPECT_EQ(WaitForSingleObject(woken, 0), WAIT_OBJECT_0);
+    std::vector<std::string> unspoken;
+    for (const auto& s : thread.TakeUnspoken()) unspoken.push_back(s.text);
+    EXPECT_EQ(unspoken, (Said{"a", "b"}));  // in order, for the notifications
+  }
+  CloseHandle(woken);
+  CloseHandle(release);
 }
 
 TEST(ReaderVoices, JawsNotInstalledIsNotFound) {

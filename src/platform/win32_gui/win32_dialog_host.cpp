@@ -56,6 +56,8 @@ DialogHost::~DialogHost() {
     }
     // Nothing of the window may outlive the object its messages would be reported to.
     SetWindowLongPtrW(window_, DWLP_USER, 0);
+    // The sentences said last (the closing one) are heard while the window is there.
+    if (announced_) system_.FinishSentences();
     if (ownerDisabled_ && owner_ != nullptr) ::EnableWindow(owner_, TRUE);
     DestroyWindow(window_);
   }
@@ -373,9 +375,9 @@ void DialogHost::SetIcon(int iconResource) {
 // window, which a screen reader follows as the program's window. Never both: a reader
 // would say it twice.
 void DialogHost::AnnounceToScreenReader(std::string_view text) {
-  if (system_.Voices().Say(text)) return;
   HWND main = system_.MainHwnd();
-  system_.Reader().Announce(main != nullptr ? main : window_, text);
+  system_.Announce(main != nullptr ? main : window_, text);
+  announced_ = true;
 }
 
 }  // namespace platform::win32
