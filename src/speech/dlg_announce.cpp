@@ -6,9 +6,10 @@ namespace {
 
 void AnnounceThrough(platform::DialogHost* host, platform::Platform& services,
                      const std::string& text) {
-  if (host != nullptr) host->AnnounceToScreenReader(text);
-  // A busy clipboard drops the sentence without a word; m_strSpeech keeps it.
+  // The clipboard first, where screen readers that read its changes have always found the
+  // sentence. A busy clipboard drops it without a word; m_strSpeech keeps it.
   services.clipboard.PutText(text);
+  if (host != nullptr) host->AnnounceToScreenReader(text);
 }
 
 }  // namespace

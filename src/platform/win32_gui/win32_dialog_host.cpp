@@ -56,6 +56,8 @@ DialogHost::~DialogHost() {
     }
     // Nothing of the window may outlive the object its messages would be reported to.
     SetWindowLongPtrW(window_, DWLP_USER, 0);
+    // The sentences said last (the closing one) are heard while the window is there.
+    if (announced_) system_.FinishSentences();
     if (ownerDisabled_ && owner_ != nullptr) ::EnableWindow(owner_, TRUE);
     DestroyWindow(window_);
   }
@@ -368,11 +370,14 @@ void DialogHost::SetIcon(int iconResource) {
   }
 }
 
-// The sentence is raised on the main window, which a screen reader follows as the
-// program's window, whichever of its windows is in front.
+// The sentence goes to the running screen readers' own voices, which speak whichever
+// window is in front; where none took it, it is raised as a notification on the main
+// window, which a screen reader follows as the program's window. Never both: a reader
+// would say it twice.
 void DialogHost::AnnounceToScreenReader(std::string_view text) {
   HWND main = system_.MainHwnd();
-  system_.Reader().Announce(main != nullptr ? main : window_, text);
+  system_.Announce(main != nullptr ? main : window_, text);
+  announced_ = true;
 }
 
 }  // namespace platform::win32

@@ -119,6 +119,8 @@ class DialogHost final : public platform::DialogHost {
   bool modal_;
   bool ownerDisabled_ = false;
   bool ended_ = false;
+  // A sentence was said from this window: its last ones are heard before it closes.
+  bool announced_ = false;
   int result_ = 0;
 };
 
