@@ -7,6 +7,7 @@
 #include "platform/win32_gui/win32_gui_text.h"
 #include "platform/win32_gui/win32_icons.h"
 #include "platform/win32_gui/win32_message_box.h"
+#include "platform/win32_gui/win32_picture.h"
 #include "platform/win32_gui/win32_window_system.h"
 
 namespace platform::win32 {
@@ -22,6 +23,20 @@ HWND EditFieldOf(HWND combo) {
   COMBOBOXINFO info{};
   info.cbSize = sizeof(info);
   return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
+}
+
+bool IsMultiLineEdit(const ControlTemplate& c) {
+  return c.kind == ControlKind::kEdit && (c.style & kMultiLine) != 0;
+}
+
+// An edit of several lines keeps its caret where it is when it gets the focus: the dialog
+// manager would select its whole text, as it does in an edit of one line, and a screen
+// reader would read the page as a selection from its end.
+LRESULT CALLBACK KeepCaretOnFocus(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR id, DWORD_PTR) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &KeepCaretOnFocus, id);
+  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  return message == WM_GETDLGCODE ? result & ~LRESULT{DLGC_HASSETSEL} : result;
 }
 
 std::string WindowText(HWND window) {
@@ -50,9 +65,9 @@ DialogHost::~DialogHost() {
   if (window_ != nullptr) {
     system_.Unregister(window_);
     for (const Control& c : controls_) {
-      if (c.tpl->accessibleName.empty()) continue;
-      ClearAccessibleName(c.window);
-      if (c.tpl->kind == ControlKind::kComboBox) ClearAccessibleName(EditFieldOf(c.window));
+      if (c.tpl->accessibleName.empty() && c.tpl->kind != ControlKind::kPicture) continue;
+      ClearAnnotations(c.window);
+      if (c.tpl->kind == ControlKind::kComboBox) ClearAnnotations(EditFieldOf(c.window));
     }
     // Nothing of the window may outlive the object its messages would be reported to.
     SetWindowLongPtrW(window_, DWLP_USER, 0);
@@ -82,6 +97,11 @@ void DialogHost::FindControls() {
     controls_.push_back({&c, child});
     if (child != nullptr) child = GetWindow(child, GW_HWNDNEXT);
   }
+  for (const Control& c : controls_) {
+    if (IsMultiLineEdit(*c.tpl) && c.window != nullptr) {
+      SetWindowSubclass(c.window, &KeepCaretOnFocus, 1, 0);
+    }
+  }
   // The template's first items of a combo box's list.
   for (const Control& c : controls_) {
     if (c.tpl->kind != ControlKind::kComboBox) continue;
@@ -100,6 +120,7 @@ void DialogHost::FindControls() {
 // the tab order stays the template's.
 void DialogHost::NameControls() {
   for (const Control& c : controls_) {
+    if (c.tpl->kind == ControlKind::kPicture) HideFromScreenReader(c.window);
     if (c.tpl->accessibleName.empty() || c.window == nullptr) continue;
     SetAccessibleName(c.window, c.tpl->accessibleName);
     if (c.tpl->kind == ControlKind::kComboBox) {
@@ -161,14 +182,32 @@ HWND DialogHost::ControlWindow(int id) const {
 
 // ---- text ----
 
+// An edit of several lines keeps "\r\n" between its lines; the program sees "\n".
 std::string DialogHost::GetText(int id) const {
   const Control* c = Find(id);
-  return c != nullptr ? WindowText(c->window) : std::string();
+  if (c == nullptr) return {};
+  std::string text = WindowText(c->window);
+  if (IsMultiLineEdit(*c->tpl)) std::erase(text, '\r');
+  return text;
 }
 
 // An edit reports the change itself, synchronously (EN_CHANGE), as the dialog expects.
 void DialogHost::SetText(int id, std::string_view text) {
-  if (const Control* c = Find(id)) SetWindowTextW(c->window, Widen(text).c_str());
+  const Control* c = Find(id);
+  if (c == nullptr) return;
+  if (!IsMultiLineEdit(*c->tpl)) {
+    SetWindowTextW(c->window, Widen(text).c_str());
+    return;
+  }
+  std::string lines;
+  for (const char ch : text) {
+    if (ch == '\n') lines += '\r';
+    lines += ch;
+  }
+  SetWindowTextW(c->window, Widen(lines).c_str());
+  // Read from its first line: the caret at the start, the start in view.
+  SendMessageW(c->window, EM_SETSEL, 0, 0);
+  SendMessageW(c->window, EM_SCROLLCARET, 0, 0);
 }
 
 // ---- buttons ----
@@ -324,6 +363,22 @@ int DialogHost::ProgressPos(int id) const {
   const Control* c = Find(id);
   if (c == nullptr || c->tpl->kind != ControlKind::kProgressBar) return 0;
   return static_cast<int>(SendMessageW(c->window, PBM_GETPOS, 0, 0));
+}
+
+// ---- picture ----
+
+void DialogHost::SetPicture(int id, const Picture& picture) {
+  const Control* c = Find(id);
+  if (c == nullptr || c->tpl->kind != ControlKind::kPicture) return;
+  pictures_[id] = picture;
+  InvalidateRect(c->window, nullptr, FALSE);
+}
+
+void DialogHost::DrawControl(const DRAWITEMSTRUCT& item) const {
+  const Control* c = FindByWindow(item.hwndItem);
+  if (c == nullptr || c->tpl->kind != ControlKind::kPicture) return;
+  const auto it = pictures_.find(c->tpl->id);
+  DrawPicture(item.hDC, item.rcItem, it != pictures_.end() ? it->second : Picture{});
 }
 
 // ---- the window ----
