@@ -12,6 +12,7 @@ add_library(varnel_win32_gui STATIC
   src/platform/win32_gui/win32_file_chooser.cpp
   src/platform/win32_gui/win32_icons.cpp
   src/platform/win32_gui/win32_message_box.cpp
+  src/platform/win32_gui/win32_multiline_edit.cpp
   src/platform/win32_gui/win32_picture.cpp
   src/platform/win32_gui/win32_shell.cpp
   src/platform/win32_gui/win32_window_system.cpp)

@@ -150,6 +150,8 @@ key alt+g
 xdotool type --delay 40 3
 check "Alt+G, 3, Enter" "$(page_said 3 0)" "$(said Return)"
 check_page 3
+key Return
+check "Enter in the page text leaves the window open" 2 "$(window_count)"
 mkdir -p "$WORK/names"
 sheets=$("$CLI" info "$WORK/sample.BES" --spooler "dir:$WORK/names" --printer 仮想TEN-100 \
   --from 2 --to 4 --copies 2 --sides double | sed -n 's/^sheets: //p')

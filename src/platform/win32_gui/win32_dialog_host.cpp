@@ -7,6 +7,7 @@
 #include "platform/win32_gui/win32_gui_text.h"
 #include "platform/win32_gui/win32_icons.h"
 #include "platform/win32_gui/win32_message_box.h"
+#include "platform/win32_gui/win32_multiline_edit.h"
 #include "platform/win32_gui/win32_picture.h"
 #include "platform/win32_gui/win32_window_system.h"
 
@@ -27,16 +28,6 @@ HWND EditFieldOf(HWND combo) {
 
 bool IsMultiLineEdit(const ControlTemplate& c) {
   return c.kind == ControlKind::kEdit && (c.style & kMultiLine) != 0;
-}
-
-// An edit of several lines keeps its caret where it is when it gets the focus: the dialog
-// manager would select its whole text, as it does in an edit of one line, and a screen
-// reader would read the page as a selection from its end.
-LRESULT CALLBACK KeepCaretOnFocus(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR id, DWORD_PTR) {
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &KeepCaretOnFocus, id);
-  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-  return message == WM_GETDLGCODE ? result & ~LRESULT{DLGC_HASSETSEL} : result;
 }
 
 std::string WindowText(HWND window) {
@@ -77,6 +68,7 @@ DialogHost::~DialogHost() {
   if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
   if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
   if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
+  for (HFONT font : fonts_) DeleteObject(font);
 }
 
 void DialogHost::BuildWindow(HWND owner) {
@@ -98,9 +90,8 @@ void DialogHost::FindControls() {
     if (child != nullptr) child = GetWindow(child, GW_HWNDNEXT);
   }
   for (const Control& c : controls_) {
-    if (IsMultiLineEdit(*c.tpl) && c.window != nullptr) {
-      SetWindowSubclass(c.window, &KeepCaretOnFocus, 1, 0);
-    }
+    if (!IsMultiLineEdit(*c.tpl) || c.window == nullptr) continue;
+    if (HFONT font = PrepareMultiLineEdit(c.window)) fonts_.push_back(font);
   }
   // The template's first items of a combo box's list.
   for (const Control& c : controls_) {
@@ -187,8 +178,7 @@ std::string DialogHost::GetText(int id) const {
   const Control* c = Find(id);
   if (c == nullptr) return {};
   std::string text = WindowText(c->window);
-  if (IsMultiLineEdit(*c->tpl)) std::erase(text, '\r');
-  return text;
+  return IsMultiLineEdit(*c->tpl) ? ProgramLines(std::move(text)) : text;
 }
 
 // An edit reports the change itself, synchronously (EN_CHANGE), as the dialog expects.
@@ -199,12 +189,7 @@ void DialogHost::SetText(int id, std::string_view text) {
     SetWindowTextW(c->window, Widen(text).c_str());
     return;
   }
-  std::string lines;
-  for (const char ch : text) {
-    if (ch == '\n') lines += '\r';
-    lines += ch;
-  }
-  SetWindowTextW(c->window, Widen(lines).c_str());
+  SetWindowTextW(c->window, ControlLines(text).c_str());
   // Read from its first line: the caret at the start, the start in view.
   SendMessageW(c->window, EM_SETSEL, 0, 0);
   SendMessageW(c->window, EM_SCROLLCARET, 0, 0);

@@ -113,6 +113,8 @@ class DialogHost final : public platform::DialogHost {
   HACCEL accelerators_ = nullptr;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
+  // Fonts made for controls, deleted with the window.
+  std::vector<HFONT> fonts_;
   // What each picture control shows, by id.
   std::map<int, Picture> pictures_;
   // Commands this program added to the window menu.

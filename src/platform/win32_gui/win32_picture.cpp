@@ -40,8 +40,9 @@ void DrawPicture(HDC dc, const RECT& area, const Picture& picture) {
   SelectObject(dc, GetStockObject(NULL_PEN));
   SelectObject(dc, GetStockObject(BLACK_BRUSH));
   for (const Picture::Dot& d : picture.dots) {
-    // At least half a pixel across, so that a small page still shows every dot.
-    const double r = std::max(d.radius * scale, 0.5);
+    // At least two pixels across: GDI draws no fraction of a pixel, and a small page
+    // still shows every dot.
+    const double r = std::max(d.radius * scale, 1.0);
     const double x = left + d.x * scale;
     const double y = top + d.y * scale;
     Ellipse(dc, Units(x - r), Units(y - r), Units(x + r), Units(y + r));
