@@ -14,8 +14,10 @@ add_library(varnel_win32_gui STATIC
   src/platform/win32_gui/win32_icons.cpp
   src/platform/win32_gui/win32_jaws.cpp
   src/platform/win32_gui/win32_message_box.cpp
+  src/platform/win32_gui/win32_multiline_edit.cpp
   src/platform/win32_gui/win32_nvda.cpp
   src/platform/win32_gui/win32_pc_talker.cpp
+  src/platform/win32_gui/win32_picture.cpp
   src/platform/win32_gui/win32_reader_thread.cpp
   src/platform/win32_gui/win32_shell.cpp
   src/platform/win32_gui/win32_window_system.cpp)

@@ -15,6 +15,7 @@ set(VARNEL_PORTABLE_TEST_SOURCES
   print/embosser_stream_test.cpp
   print/print_fixture.cpp
   print/print_job_test.cpp
+  preview/read_pages_dialog_test.cpp
   print/validation_test.cpp
   printers/option_rules_test.cpp
   printers/printer_names_test.cpp

@@ -39,11 +39,22 @@ bool SetAccessibleName(HWND control, std::string_view name) {
                                             PROPID_ACC_NAME, text.data()));
 }
 
-void ClearAccessibleName(HWND control) {
+bool HideFromScreenReader(HWND control) {
+  IAccPropServices* services = Annotations();
+  if (services == nullptr || control == nullptr) return false;
+  VARIANT state;
+  VariantInit(&state);
+  state.vt = VT_I4;
+  state.lVal = STATE_SYSTEM_INVISIBLE;
+  return SUCCEEDED(services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                         PROPID_ACC_STATE, state));
+}
+
+void ClearAnnotations(HWND control) {
   IAccPropServices* services = Annotations();
   if (services == nullptr || control == nullptr) return;
-  MSAAPROPID name = PROPID_ACC_NAME;
-  services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
+  MSAAPROPID props[] = {PROPID_ACC_NAME, PROPID_ACC_STATE};
+  services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, props, 2);
 }
 
 ScreenReader::ScreenReader() {

@@ -130,8 +130,12 @@ unsigned long ControlStyle(const ControlTemplate& c) {
       // the same in every host. Names longer than the field scroll in it.
       style |= CBS_DROPDOWN | CBS_AUTOHSCROLL;
       break;
-    case ControlKind::kProgressBar:
     case ControlKind::kPicture:
+      // Painted by the dialog; a static control never takes the focus.
+      style |= SS_OWNERDRAW;
+      if ((c.style & kBorder) != 0) style |= WS_BORDER;
+      break;
+    case ControlKind::kProgressBar:
       if ((c.style & kBorder) != 0) style |= WS_BORDER;
       break;
   }

@@ -18,6 +18,7 @@
 #include "platform/wx/wx_dialog_host.h"
 #include "platform/wx/wx_font.h"
 #include "platform/wx/wx_icons.h"
+#include "platform/wx/wx_picture.h"
 #include "platform/wx/wx_text.h"
 #include "platform/wx/wx_window_system.h"
 
@@ -195,9 +196,12 @@ wxWindow* DialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOfGr
                                  long{wxGA_HORIZONTAL | wxGA_SMOOTH});
       progress_[c.id] = ProgressState{};
       break;
-    case ControlKind::kPicture:
-      w = CreateControl<wxWindow>(hidden, window_, id, pos, size, long{wxBORDER_SIMPLE});
+    case ControlKind::kPicture: {
+      const long style = (c.style & kBorder) != 0 ? long{wxBORDER_SIMPLE} : long{wxBORDER_NONE};
+      w = CreateControl<PictureWindow>(hidden, window_, id, pos, size, style, wxString());
+      HideFromScreenReader(*w);
       break;
+    }
   }
 
   if (c.kind == ControlKind::kRadioButton || c.kind == ControlKind::kCheckBox) {
