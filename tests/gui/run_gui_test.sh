@@ -56,7 +56,7 @@ cleanup() {
     "$WINESERVER" -w 2>/dev/null
   fi
   kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-  rm -rf "$WORK"
+  [ -n "${KEEP_WORK:-}" ] && cp -r "$WORK" "$KEEP_WORK"; rm -rf "$WORK"
 }
 trap cleanup EXIT
 for _ in $(seq 1 200); do
