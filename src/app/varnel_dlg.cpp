@@ -44,6 +44,7 @@ constexpr Entry kMessageMap[] = {
     {res::kIdcKeyPageBreak, res::kIdcKeyPageBreak, kClicked, &CVarnelDlg::OnKeyPageBreak},
     {res::kIdcKeyDouble, res::kIdcKeyDouble, kClicked, &CVarnelDlg::OnKeyDouble},
     {res::kIdcKeyJob, res::kIdcKeyJob, kClicked, &CVarnelDlg::OnKeyJob},
+    {res::kIdcKeyReadPages, res::kIdcKeyReadPages, kClicked, &CVarnelDlg::OnKeyReadPages},
     {res::kIdcStartPage, res::kIdcStartPage, Notification::kChanged,
      &CVarnelDlg::OnChangeStartPage},
     {res::kIdcEndPage, res::kIdcEndPage, Notification::kChanged, &CVarnelDlg::OnChangeEndPage},
