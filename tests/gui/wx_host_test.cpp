@@ -6,14 +6,17 @@
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
+#include <wx/frame.h>
 #include <wx/init.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <cctype>
+#include <string>
 
 #include "platform/headless/scripted_services.h"
 #include "platform/memory/memory_spooler.h"
+#include "platform/wx/wx_accessibility.h"
 #include "platform/wx/wx_assert.h"
 #include "platform/wx/wx_clipboard.h"
 #include "platform/wx/wx_dialog_host.h"
@@ -105,6 +108,37 @@ class WxDriver {
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Wx, DialogHostContract, WxDriver);
+
+// An announcement is one signal of the window's accessible: ATK's `notification`, polite,
+// where the ATK loaded has it (2.50 and later), else `announcement`.
+struct Heard {
+  std::string signal, text;
+  int politeness = -1, count = 0;
+};
+void OnNotification(AtkObject*, const char* text, int politeness, Heard* heard) {
+  *heard = {"notification", text, politeness, heard->count + 1};
+}
+void OnAnnouncement(AtkObject*, const char* text, Heard* heard) {
+  *heard = {"announcement", text, -1, heard->count + 1};
+}
+
+TEST(WxAnnouncement, OneSignalOfTheAtkLoaded) {
+  Heard heard;
+  auto* frame = new wxFrame(nullptr, wxID_ANY, "Varnel");
+  AtkObject* accessible = gtk_widget_get_accessible(frame->GetHandle());
+  ASSERT_NE(accessible, nullptr);
+  const bool notifications = g_signal_lookup("notification", ATK_TYPE_OBJECT) != 0;
+  if (notifications) {
+    g_signal_connect(accessible, "notification", G_CALLBACK(OnNotification), &heard);
+  }
+  g_signal_connect(accessible, "announcement", G_CALLBACK(OnAnnouncement), &heard);
+  pwx::AnnounceThrough(*frame, "印刷を　終了しました");
+  EXPECT_EQ(heard.count, 1);
+  EXPECT_EQ(heard.signal, notifications ? "notification" : "announcement");
+  EXPECT_EQ(heard.text, "印刷を　終了しました");
+  EXPECT_EQ(heard.politeness, notifications ? 1 : -1);  // 1: ATK_LIVE_POLITE
+  frame->Destroy();
+}
 
 }  // namespace
 }  // namespace test
