@@ -3,6 +3,7 @@
 # cmake/windows_build.cmake when VARNEL_WIN32_GUI is on.
 
 add_library(varnel_win32_gui STATIC
+  src/platform/win32_gui/reader_voices.cpp
   src/platform/win32_gui/win32_accessibility.cpp
   src/platform/win32_gui/win32_clipboard.cpp
   src/platform/win32_gui/win32_dialog_build.cpp
@@ -11,11 +12,17 @@ add_library(varnel_win32_gui STATIC
   src/platform/win32_gui/win32_event_pump.cpp
   src/platform/win32_gui/win32_file_chooser.cpp
   src/platform/win32_gui/win32_icons.cpp
+  src/platform/win32_gui/win32_jaws.cpp
   src/platform/win32_gui/win32_message_box.cpp
+  src/platform/win32_gui/win32_multiline_edit.cpp
+  src/platform/win32_gui/win32_nvda.cpp
+  src/platform/win32_gui/win32_pc_talker.cpp
+  src/platform/win32_gui/win32_picture.cpp
+  src/platform/win32_gui/win32_reader_thread.cpp
   src/platform/win32_gui/win32_shell.cpp
   src/platform/win32_gui/win32_window_system.cpp)
 # Common controls (the progress bar), the file dialog, COM for the accessibility
-# annotations and the notifications' strings, the shell.
+# annotations, the notifications' strings and JAWS's object, the shell.
 target_link_libraries(varnel_win32_gui PUBLIC varnel_core comctl32 comdlg32 ole32 oleaut32 uuid
                       shell32)
 varnel_strict(varnel_win32_gui)

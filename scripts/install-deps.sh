@@ -63,14 +63,15 @@ WINDOWS="$BUILD
   libcli11-dev libgtest-dev libgmock-dev python3 nsis"
 # The suite: unit and dialog tests, a private scheduler, real windows on a private X
 # display with the accessibility tree and the Orca screen reader, the Windows tests under
-# Wine in a Japanese locale.
+# Wine in a Japanese locale (DejaVu draws the braille cells there, which the Japanese font
+# has not).
 TEST="$RUN $FORMAT $DEB $BENCH $FUZZ $WINDOWS
   libgtest-dev libgmock-dev
   cups-daemon cups-client
   xvfb xauth x11-utils xdotool xclip imagemagick
   dbus dbus-x11 at-spi2-core python3-pyatspi $ORCA
   locales
-  wine64 python3"
+  wine64 python3 fonts-dejavu-core"
 
 PACKAGES=""
 cups_tools=no

@@ -5,7 +5,8 @@
 # embossers, documents, sentences or templates).
 set(bad "")
 file(GLOB_RECURSE headers "${ROOT}/src/app/*.h" "${ROOT}/src/speech/*.h" "${ROOT}/src/document/*.h"
-     "${ROOT}/src/print/*.h" "${ROOT}/src/printers/*.h" "${ROOT}/src/res/*.h")
+     "${ROOT}/src/print/*.h" "${ROOT}/src/printers/*.h" "${ROOT}/src/res/*.h"
+     "${ROOT}/src/preview/*.h")
 file(GLOB platform_headers "${ROOT}/src/platform/*.h" "${ROOT}/src/platform/dialog/*.h"
      "${ROOT}/src/platform/text/*.h")
 list(APPEND headers ${platform_headers})

@@ -11,9 +11,11 @@ set(VARNEL_PORTABLE_TEST_SOURCES
   platform/cups_stall_limit_test.cpp
   platform/file_io_test.cpp
   platform/text_encoding_test.cpp
+  preview/page_view_test.cpp
   print/embosser_stream_test.cpp
   print/print_fixture.cpp
   print/print_job_test.cpp
+  preview/read_pages_dialog_test.cpp
   print/validation_test.cpp
   printers/option_rules_test.cpp
   printers/printer_names_test.cpp

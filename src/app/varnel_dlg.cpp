@@ -43,6 +43,7 @@ constexpr Entry kMessageMap[] = {
     {res::kIdcKeyGraphics, res::kIdcKeyGraphics, kClicked, &CVarnelDlg::OnKeyGraphics},
     {res::kIdcKeyPageBreak, res::kIdcKeyPageBreak, kClicked, &CVarnelDlg::OnKeyPageBreak},
     {res::kIdcKeyDouble, res::kIdcKeyDouble, kClicked, &CVarnelDlg::OnKeyDouble},
+    {res::kIdcKeyReadPages, res::kIdcKeyReadPages, kClicked, &CVarnelDlg::OnKeyReadPages},
     {res::kIdcStartPage, res::kIdcStartPage, Notification::kChanged,
      &CVarnelDlg::OnChangeStartPage},
     {res::kIdcEndPage, res::kIdcEndPage, Notification::kChanged, &CVarnelDlg::OnChangeEndPage},

@@ -6,9 +6,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/dialog/controls.h"
@@ -18,6 +20,10 @@
 #include "print/job_spec.h"
 
 class CProgressDlg;
+
+namespace document {
+struct BrailleDocument;
+}
 
 class CVarnelDlg : public platform::Dialog {
  public:
@@ -50,6 +56,9 @@ class CVarnelDlg : public platform::Dialog {
 
   // ---- spoken feedback ----
   void Announce();
+  // Runs an Announcement of `text`, through the screen-reader channel of `window` (a window
+  // in front of the main dialog) or of the main dialog.
+  void Say(std::string_view text, platform::DialogHost* window = nullptr);
   std::string PrinterSentence() const;
   std::string FileSentence() const;
   std::string RangeSentence() const;
@@ -84,6 +93,18 @@ class CVarnelDlg : public platform::Dialog {
   bool ReadEdel();
   // No file chosen: no path, no lines or graphics, every count 0.
   void ForgetDocument();
+  // Runs `use` on the loaded document.
+  void UseDocument(const std::function<void(const document::BrailleDocument&)>& use);
+
+  // ---- reading the pages before printing ----
+  void OnKeyReadPages();  // Alt+R
+  // The sheets of paper the current range, copies, sides and printer take of `doc` (the
+  // loaded document, as UseDocument lends it).
+  std::int64_t SheetCount(const document::BrailleDocument& doc) const;
+  // The refusal of the current range and copies, as the Print button shows it, or empty.
+  std::string_view RangeRefusal() const;
+  // Says the paper the current choices take, or why they cannot be printed.
+  void SaySheets(const document::BrailleDocument& doc, platform::DialogHost* window);
 
   // ---- printing ----
   void OnPrint();
@@ -96,6 +117,8 @@ class CVarnelDlg : public platform::Dialog {
   void ThrottleForPort();
   // The job as the encoder takes it, from the running job's members.
   print::JobSpec RunningJobSpec() const;
+  // The job the current choices make of these pages and copies.
+  print::JobSpec JobSpecFor(int startPage, int endPage, int copies) const;
 
   // ---- printers and settings ----
   void FillPrinterList();
@@ -115,8 +138,6 @@ class CVarnelDlg : public platform::Dialog {
   // Sets the check marks of radios 1021, 1012, 1013 and 1022, in this order, so that only
   // `checkedId` is on, and m_nSides to `sides`.
   void SelectSides(int checkedId, int sides);
-  // Runs an Announcement of `text`.
-  void Say(std::string_view text);
   // Sends every copy and page of the job; false when the spooler failed.
   void SendJob(CProgressDlg& progress);
   // Ends a job whose bytes could not all be delivered.

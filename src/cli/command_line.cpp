@@ -22,25 +22,40 @@ int RunCommandLine(int argc, const char* const* argv) {
   printers->add_option("--spooler", spooler, spoolerHelp);
   printers->add_option("--settings", settings, "settings file");
 
-  std::string infoFile;
-  CLI::App* info = app.add_subcommand("info", "show a braille file's geometry");
-  info->add_option("FILE", infoFile, "braille file (.BSE .NAB .BES .EDL)")->required();
-  info->add_option("--settings", settings, "settings file");
+  // The choices of a job, the same for info (which counts its sheets) and print.
+  auto addJobOptions = [&](CLI::App* command, PrintOptions& p) {
+    command->add_option("FILE", p.file, "braille file (.BSE .NAB .BES .EDL)")->required();
+    command->add_option("--printer", p.printer, "embosser name");
+    command->add_option("--from", p.from, "first page");
+    command->add_option("--to", p.to, "last page");
+    command->add_option("--copies", p.copies, "copies");
+    command->add_option("--sides", p.sides, "single, front, back or double")
+        ->check(CLI::IsMember({"single", "front", "back", "double"}));
+    command->add_option("--graphics", p.graphics, "on or off")->check(CLI::IsMember({"on", "off"}));
+    command->add_option("--page-break", p.pageBreak, "on or off")
+        ->check(CLI::IsMember({"on", "off"}));
+    command->add_option("--settings", settings, "settings file");
+    command->add_option("--spooler", spooler, spoolerHelp);
+  };
+
+  PrintOptions i;
+  CLI::App* info = app.add_subcommand(
+      "info", "show a braille file's geometry and the sheets a print of it takes");
+  addJobOptions(info, i);
 
   PrintOptions p;
   CLI::App* print = app.add_subcommand("print", "emboss a braille file");
-  print->add_option("FILE", p.file, "braille file")->required();
-  print->add_option("--printer", p.printer, "embosser name")->required();
+  addJobOptions(print, p);
+  print->get_option("--printer")->required();
   print->add_option("--output", p.output, "write the job's bytes to this file");
-  print->add_option("--from", p.from, "first page");
-  print->add_option("--to", p.to, "last page");
-  print->add_option("--copies", p.copies, "copies");
-  print->add_option("--sides", p.sides, "single, front, back or double")
-      ->check(CLI::IsMember({"single", "front", "back", "double"}));
-  print->add_option("--graphics", p.graphics, "on or off")->check(CLI::IsMember({"on", "off"}));
-  print->add_option("--page-break", p.pageBreak, "on or off")->check(CLI::IsMember({"on", "off"}));
-  print->add_option("--settings", settings, "settings file");
-  print->add_option("--spooler", spooler, spoolerHelp);
+  print->add_flag("--dry-run", p.dryRun, "check the request and count the sheets; send nothing");
+
+  ShowOptions s;
+  CLI::App* show = app.add_subcommand("show", "show the pages as they will be embossed");
+  show->add_option("FILE", s.file, "braille file")->required();
+  show->add_option("--pages", s.pages, "N or N-M (default: all)");
+  show->add_option("--svg", s.svg, "also draw the pages into this SVG file");
+  show->add_option("--settings", settings, "settings file");
 
   try {
     app.parse(argc, argv);
@@ -50,7 +65,15 @@ int RunCommandLine(int argc, const char* const* argv) {
   }
 
   if (*printers) return RunPrinters(spooler, settings);
-  if (*info) return RunInfo(infoFile, settings);
+  if (*info) {
+    i.settings = settings;
+    i.spooler = spooler;
+    return RunInfo(i);
+  }
+  if (*show) {
+    s.settings = settings;
+    return RunShow(s);
+  }
   p.settings = settings;
   p.spooler = spooler;
   return RunPrint(p);

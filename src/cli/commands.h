@@ -7,10 +7,12 @@
 
 namespace cli {
 
+// The choices of a job, as the dialog's user makes them; info and print share them.
 struct PrintOptions {
   std::string file;
-  std::string printer;
+  std::string printer;  // empty: none chosen (info only)
   std::optional<std::string> output;
+  bool dryRun = false;  // check everything and count the sheets, send nothing
   std::optional<std::string> from;
   std::optional<std::string> to;
   std::optional<std::string> copies;
@@ -25,7 +27,15 @@ struct PrintOptions {
 int RunCommandLine(int argc, const char* const* argv);
 
 int RunPrinters(const std::string& spooler, const std::string& settings);
-int RunInfo(const std::string& file, const std::string& settings);
+int RunInfo(const PrintOptions& options);
 int RunPrint(const PrintOptions& options);
+
+struct ShowOptions {
+  std::string file;
+  std::optional<std::string> pages;  // "N" or "N-M"
+  std::optional<std::string> svg;
+  std::string settings;
+};
+int RunShow(const ShowOptions& options);
 
 }  // namespace cli

@@ -1,9 +1,12 @@
 // varnel-cli print: selects the printer, loads the file, sets the range, copies and
-// options, and presses Print, each as the dialog's keyboard user does.
+// options, and presses Print, each as the dialog's keyboard user does. With --dry-run the
+// request is checked as Print checks it and the sheets are counted; nothing is sent.
 #include <iostream>
 
+#include "app/varnel_dlg.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/job_choices.h"
 #include "platform/dirspool/file_spooler.h"
 #include "platform/spoolers/spooler_choice.h"
 #include "res/resource.h"
@@ -13,64 +16,12 @@ namespace cli {
 
 namespace {
 
-// Runs `action` and reports whether it showed no message box.
-template <class Action>
-bool Quietly(Session& session, Action action) {
-  const std::size_t before = session.MessageCount();
-  action();
-  return session.MessageCount() == before;
-}
-
-// Presses an Alt key whose sentence must be `accepted`; a refusal is printed.
-bool PressAccepted(Session& session, platform::HeadlessHost& host, char key,
-                   std::string_view accepted) {
-  host.PressAlt(key);
-  const std::string& said = session.Clipboard().Text();
-  if (said == accepted) return true;
-  std::cerr << said << '\n';
-  return false;
-}
-
-bool SetSides(Session& session, platform::HeadlessHost& host, const std::string& sides) {
-  if (sides == "single") return PressAccepted(session, host, 'S', speech::kSingleSet);
-  if (sides == "front") return PressAccepted(session, host, 'O', speech::kFrontSet);
-  if (sides == "back") return PressAccepted(session, host, 'U', speech::kBackSet);
-  return PressAccepted(session, host, 'W', speech::kDoubleSet);
-}
-
-// Switches a check box through its Alt key when its state differs from `wanted`.
-bool SetOption(Session& session, platform::HeadlessHost& host, int checkBox, char key,
-               const std::string& wanted, std::string_view onSentence,
-               std::string_view offSentence) {
-  const bool on = wanted == "on";
-  if ((host.GetCheck(checkBox) != 0) == on) return true;
-  return PressAccepted(session, host, key, on ? onSentence : offSentence);
-}
-
 int PrintScript(Session& session, platform::HeadlessHost& host, const PrintOptions& o) {
-  if (session.MessageCount() > 0) return kExitRefused;  // the printers could not be listed
-  if (!host.Choose(res::kIdcPrinter, o.printer)) {
-    std::cerr << "プリンタ「" << o.printer << "」は一覧にありません\n";
-    return kExitRefused;
+  if (const int status = MakeJobChoices(session, host, o); status != kExitOk) return status;
+  if (o.dryRun) {
+    if (!MainDialog(host).ValidatePrintRequest()) return kExitRefused;
+    return PrintSheets(host);
   }
-  session.Files().Answer(o.file);
-  if (!Quietly(session, [&] { host.Click(res::kIdcBrowse); })) return kExitRefused;
-
-  const std::pair<const std::optional<std::string>*, int> edits[] = {
-      {&o.from, res::kIdcStartPage}, {&o.to, res::kIdcEndPage}, {&o.copies, res::kIdcCopies}};
-  for (const auto& [value, id] : edits) {
-    if (*value && !Quietly(session, [&] { host.Type(id, **value); })) return kExitRefused;
-  }
-  if (o.sides && !SetSides(session, host, *o.sides)) return kExitRefused;
-  if (o.graphics && !SetOption(session, host, res::kIdcGraphics, 'Z', *o.graphics,
-                               speech::kGraphicsOn, speech::kGraphicsOff)) {
-    return kExitRefused;
-  }
-  if (o.pageBreak && !SetOption(session, host, res::kIdcPageBreak, 'K', *o.pageBreak,
-                                speech::kPageBreakOn, speech::kPageBreakOff)) {
-    return kExitRefused;
-  }
-
   const std::size_t said = session.Clipboard().History().size();
   host.Click(res::kIdcPrint);
   const auto& history = session.Clipboard().History();

@@ -99,44 +99,31 @@ class ProgressObserver : public print::JobObserver {
 }  // namespace
 
 print::JobSpec CVarnelDlg::RunningJobSpec() const {
-  print::JobSpec spec;
-  spec.model = m_strModel;
-  spec.linesPerPage = m_nDocLinesPerPage;
-  spec.sides = m_nSides;
-  spec.startPage = m_nJobStart;
-  spec.endPage = m_nJobEnd;
-  spec.copies = m_nJobCopies;
-  spec.pageBreak = m_bPageBreak == 1;
-  spec.graphics = m_bGraphics == 1;
-  spec.edel = document::IsDrawingExtension(m_strFileExt);
+  print::JobSpec spec = JobSpecFor(m_nJobStart, m_nJobEnd, m_nJobCopies);
   spec.pacePort = m_bThrottlePort;
   return spec;
 }
 
+print::JobSpec CVarnelDlg::JobSpecFor(int startPage, int endPage, int copies) const {
+  print::JobSpec spec;
+  spec.model = m_strModel;
+  spec.linesPerPage = m_nDocLinesPerPage;
+  spec.sides = m_nSides;
+  spec.startPage = startPage;
+  spec.endPage = endPage;
+  spec.copies = copies;
+  spec.pageBreak = m_bPageBreak == 1;
+  spec.graphics = m_bGraphics == 1;
+  spec.edel = document::IsDrawingExtension(m_strFileExt);
+  return spec;
+}
+
 void CVarnelDlg::SendJob(CProgressDlg& progress) {
-  // The document's lines are lent to the encoder, not copied (a large file holds tens of
-  // thousands): the main window takes no input while the job runs, and they come back
-  // when it ends, however it ends.
-  struct Lent {
-    CVarnelDlg& dlg;
-    document::BrailleDocument doc;
-    explicit Lent(CVarnelDlg& d) : dlg(d) {
-      doc.lines = std::move(dlg.m_arrLines);
-      doc.pageGraphics = std::move(dlg.m_arrPageGraphics);
-      doc.linesPerPage = dlg.m_nDocLinesPerPage;
-      doc.pageCount = dlg.m_nDocPageCount;
-    }
-    ~Lent() {
-      dlg.m_arrLines = std::move(doc.lines);
-      dlg.m_arrPageGraphics = std::move(doc.pageGraphics);
-    }
-    Lent(const Lent&) = delete;
-    Lent& operator=(const Lent&) = delete;
-  } lent(*this);
-  const document::BrailleDocument& doc = lent.doc;
-  DialogSink sink(*this);
-  ProgressObserver observer(*this, progress);
-  print::EncodeJob(doc, RunningJobSpec(), sink, observer);
+  UseDocument([&](const document::BrailleDocument& doc) {
+    DialogSink sink(*this);
+    ProgressObserver observer(*this, progress);
+    print::EncodeJob(doc, RunningJobSpec(), sink, observer);
+  });
 }
 
 void CVarnelDlg::FailJob(CProgressDlg& progress) {

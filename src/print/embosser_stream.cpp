@@ -32,10 +32,6 @@ constexpr Seq kBlankLine = "  \r\n";
 constexpr std::uint8_t kFormFeed = 0x0C;
 constexpr int kBlankPageLines = 18;
 
-bool IsTrailingWhite(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 class Encoder {
  public:
   Encoder(const document::BrailleDocument& doc, const JobSpec& spec, ByteSink& sink,
@@ -55,10 +51,15 @@ class Encoder {
     if (spec_.pacePort) observer_.PaceAfterByte();
   }
   void Put(Seq bytes) {
-    for (char c : bytes) Put(static_cast<std::uint8_t>(c));
+    Put(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
   }
   void Put(std::span<const std::uint8_t> bytes) {
-    for (std::uint8_t b : bytes) Put(b);
+    // A paced port pauses after every byte; elsewhere the sink takes the run.
+    if (spec_.pacePort) {
+      for (std::uint8_t b : bytes) Put(b);
+    } else if (!failed_ && !sink_.PutRun(bytes)) {
+      failed_ = true;
+    }
   }
 
   void JobStart();
@@ -161,28 +162,24 @@ void Encoder::PageGraphics() {
 }
 
 void Encoder::TextLine(const std::string& line) {
-  std::string_view text = line;
-  while (!text.empty() && IsTrailingWhite(text.back())) text.remove_suffix(1);
-  if (text.empty()) text = "  ";
-  Put(text);
+  Put(EmbossedLine(line));
   Put(std::uint8_t{0x0D});
   Put(std::uint8_t{0x0A});
 }
 
 void Encoder::PageEnd() {
   if (spec_.pageBreak || spec_.edel) Put(kFormFeed);
+  observer_.PageEnded();
 }
 
 void Encoder::BlankPage() {
   for (int i = 0; i < kBlankPageLines; ++i) BlankLine();
   if (spec_.pageBreak) Put(kFormFeed);
+  observer_.PageEnded();
 }
 
 void Encoder::BlankBackPage() {
-  if (spec_.linesPerPage == kDoubleSidedLines && spec_.sides == kSidesSingle &&
-      model_.doubleSided) {
-    BlankPage();
-  }
+  if (spec_.sides == kSidesSingle && PrintsBothSides(spec_)) BlankPage();
 }
 
 void Encoder::CopyEnd() {
@@ -201,6 +198,18 @@ void Encoder::JobEnd() {
 }
 
 }  // namespace
+
+std::string_view EmbossedLine(std::string_view line) {
+  auto trailingWhite = [](char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+  };
+  while (!line.empty() && trailingWhite(line.back())) line.remove_suffix(1);
+  return line.empty() ? std::string_view("  ") : line;
+}
+
+bool PrintsBothSides(const JobSpec& spec) {
+  return spec.linesPerPage == kDoubleSidedLines && printers::ModelNamed(spec.model).doubleSided;
+}
 
 bool EncodeJob(const document::BrailleDocument& doc, const JobSpec& spec, ByteSink& sink,
                JobObserver& observer) {

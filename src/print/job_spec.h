@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace print {
@@ -35,6 +36,14 @@ class ByteSink {
   virtual ~ByteSink() = default;
   // False when the byte did not arrive; the job then sends nothing more.
   virtual bool Put(std::uint8_t byte) = 0;
+  // Bytes in a row, each as Put takes it, up to the first that does not arrive. A sink
+  // that needs no byte alone (one that only counts) takes them at once.
+  virtual bool PutRun(std::span<const std::uint8_t> bytes) {
+    for (std::uint8_t b : bytes) {
+      if (!Put(b)) return false;
+    }
+    return true;
+  }
 };
 
 // What the job tells while it runs, and how it learns that it is to stop.
@@ -49,6 +58,8 @@ class JobObserver {
   virtual bool CancelRequested() = 0;
   // The pause after a byte on a paced port.
   virtual void PaceAfterByte() = 0;
+  // A page has been sent whole, blank pages included: one side of a sheet.
+  virtual void PageEnded() {}
 };
 
 }  // namespace print

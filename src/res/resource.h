@@ -9,6 +9,7 @@ inline constexpr int kIdsAboutBox = 101;  // the about entry of the window menu
 inline constexpr int kIddVarnel = 102;
 inline constexpr int kIddProgress = 103;
 inline constexpr int kIdsPrinting = 104;  // caption of the progress window
+inline constexpr int kIddReadPages = 105;
 
 // Icons.
 inline constexpr int kIconAbout = 128;
@@ -53,6 +54,7 @@ inline constexpr int kIdcKeyBack = 1042;       // Alt+U
 inline constexpr int kIdcKeyGraphics = 1043;   // Alt+Z
 inline constexpr int kIdcKeyPageBreak = 1044;  // Alt+K
 inline constexpr int kIdcKeyDouble = 1045;     // Alt+W
+inline constexpr int kIdcKeyReadPages = 1047;  // Alt+R
 inline constexpr int kIdcSingleKey = 1049;
 inline constexpr int kIdcDoubleKey = 1050;
 inline constexpr int kIdcFrontKey = 1051;
@@ -62,6 +64,12 @@ inline constexpr int kIdcPageBreakKey = 1054;
 
 // Controls of the about box.
 inline constexpr int kIdcHomePage = 1034;
+
+// Controls of the page reading window.
+inline constexpr int kIdcPageText = 1101;
+inline constexpr int kIdcGoToPage = 1102;
+inline constexpr int kIdcPagePicture = 1103;
+inline constexpr int kIdcKeySheets = 1104;  // Alt+M
 
 // Controls of the progress window.
 inline constexpr int kIdcProgressBar = 1003;

@@ -1,4 +1,4 @@
-// Template 102: the main dialog, 63 controls in template order (also the tab order).
+// Template 102: the main dialog, 64 controls in template order (also the tab order).
 #include "platform/dialog/dialog_template.h"
 #include "res/icons.h"
 #include "res/resource.h"
@@ -91,6 +91,7 @@ constexpr ControlTemplate kControls[] = {
     {kIdcKeyGraphics, kPush, "S(&Z)", {233, 18, 15, 14}, kHidden},
     {kIdcKeyPageBreak, kPush, "S(&K)", {249, 18, 15, 14}, kHidden},
     {kIdcKeyDouble, kPush, "S(&W)", {241, 97, 16, 12}, kHidden},
+    {kIdcKeyReadPages, kPush, "S(&R)", {258, 97, 15, 12}, kHidden},
     {kIdcSingleKey, kLabel, "(S)", {153, 111, 10, 8}, kGroupStart},
     {kIdcFrontKey, kLabel, "(O)", {153, 121, 10, 8}, kGroupStart},
     {kIdcBackKey, kLabel, "(U)", {153, 132, 10, 8}, kGroupStart},
@@ -101,7 +102,7 @@ constexpr ControlTemplate kControls[] = {
     {S, kLabel, "(1)", {48, 3, 9, 8}, kGroupStart},
 };
 
-static_assert(std::size(kControls) == 63);
+static_assert(std::size(kControls) == 64);
 
 constexpr std::string_view kComboItems[] = {""};
 

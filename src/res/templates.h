@@ -7,9 +7,10 @@
 
 namespace res {
 
-const platform::DialogTemplate& AboutTemplate();     // 100
-const platform::DialogTemplate& VarnelTemplate();    // 102
-const platform::DialogTemplate& ProgressTemplate();  // 103
+const platform::DialogTemplate& AboutTemplate();      // 100
+const platform::DialogTemplate& VarnelTemplate();     // 102
+const platform::DialogTemplate& ProgressTemplate();   // 103
+const platform::DialogTemplate& ReadPagesTemplate();  // 105
 
 // The string of a string-table id; empty when the table has none.
 std::string_view LoadString(int id);

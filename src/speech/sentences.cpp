@@ -65,4 +65,17 @@ std::string OptionsSentence(int graphics, int pageBreak) {
   return s;
 }
 
+std::string PageSentence(int page, int pageCount, bool hasGraphics) {
+  std::string s = std::to_string(page);
+  s += "ページめ　ぜんぶで　";
+  s += std::to_string(pageCount);
+  s += "ページ";
+  if (hasGraphics) s += "　ずけいが　あります";
+  return s;
+}
+
+std::string SheetsSentence(long long sheets) {
+  return "この　いんさつでわ　かみを　" + std::to_string(sheets) + "まい　つかいます";
+}
+
 }  // namespace speech

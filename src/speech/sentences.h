@@ -39,5 +39,9 @@ std::string FileSentence(std::string_view path, int charsPerLine, int linesPerPa
                          std::string_view graphicsInfo);
 std::string RangeSentence(int startPage, int endPage, int sides);
 std::string OptionsSentence(int graphics, int pageBreak);
+// The page shown in the page reading window: "2ページめ　ぜんぶで　3ページ".
+std::string PageSentence(int page, int pageCount, bool hasGraphics);
+// The paper a print of the current choices takes.
+std::string SheetsSentence(long long sheets);
 
 }  // namespace speech

@@ -104,12 +104,6 @@ TEST_F(CliTest, PrintersSaysWhyTheVirtualEmbossersFolderCannotBeMade) {
                             "」を作成できません: " + std::strerror(EACCES) + "\n");
 }
 
-TEST_F(CliTest, InfoShowsWhatTheDialogShows) {
-  CliRun r = Cli({"info", Sample("sample.BES")});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "cells_per_line: 32\nlines_per_page: 18\npages: 4\ngraphics: 図形あり\n");
-}
-
 TEST_F(CliTest, InfoRefusesOtherExtensionsWithNothingOnStdout) {
   const CliRun r = Cli({"info", dir_.Write("notes.txt", std::string("hello"))});
   EXPECT_EQ(r.status, 1);

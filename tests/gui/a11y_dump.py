@@ -1,6 +1,6 @@
 # Prints the accessibility tree of the process APP_PID, one object a line:
 # role|name|showing|focusable|focused|checked|enabled|x,y,w,h|text
-# (the position on the screen; the text of text objects). Retries for a few seconds: the program registers with the registry as it starts.
+# (the position on the screen; the text of text objects, a line break written \n). Retries for a few seconds: the program registers with the registry as it starts.
 import os
 import sys
 import time
@@ -62,7 +62,7 @@ for a in walk(app):
     if a.getRoleName() == "text":
         try:
             t = a.queryText()
-            text = t.getText(0, t.characterCount)
+            text = t.getText(0, t.characterCount).replace("\n", "\\n")
         except NotImplementedError:
             pass
     print("|".join([role_name(a), a.name or ""] + [str(int(f)) for f in flags] +

@@ -3,7 +3,9 @@
 # Wine on Xvfb, in a Japanese Wine prefix without a window manager (run_gui_test.sh --wine
 # sets WINE and WINEPREFIX). Wine has no accessibility tree to read controls from, and no
 # UI Automation notifications: the program gets a stand-in UIAutomationCore.dll (UIA_PROBE)
-# that writes them down in WORK/uia.log.
+# that writes them down in WORK/uia.log, and stand-ins for PC-Talker's and NVDA's libraries
+# (PCTK_PROBE, NVDA_PROBE) that write down their calls in WORK/pctk.log and WORK/nvda.log;
+# those readers "run" when READERS_RUNNING is 1.
 # shellcheck source=../cups/cupsfix.sh
 source "$HERE_LIB/../cups/cupsfix.sh"
 
@@ -19,12 +21,16 @@ app_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 launch_app() {
   : >"$WORK/app.out"
   T0=$(date +%s%N)
-  # The program with the stand-in library beside it, loaded instead of Wine's own.
+  # The program with the stand-in libraries beside it, UI Automation's loaded instead of
+  # Wine's own.
   mkdir -p "$WORK/app"
   cp "$APP" "$WORK/app/varnel.exe"
   cp "${UIA_PROBE:?UIA_PROBE names the stand-in UIAutomationCore.dll}" \
     "$WORK/app/UIAutomationCore.dll"
+  cp "${PCTK_PROBE:?}" "${NVDA_PROBE:?}" "$WORK/app/"
   WINEDLLOVERRIDES="uiautomationcore=n,b" VARNEL_UIA_PROBE_LOG=$(app_path "$WORK/uia.log") \
+    VARNEL_PCTK_PROBE_LOG=$(app_path "$WORK/pctk.log") \
+    VARNEL_NVDA_PROBE_LOG=$(app_path "$WORK/nvda.log") VARNEL_READERS_RUNNING=${READERS_RUNNING:-0} \
     wine_run "$WORK/app/varnel.exe" "$@" >"$WORK/app.out" 2>"$WORK/app.err" &
   APP_PID=$!
 }
@@ -85,3 +91,31 @@ embosser_job() { printf '%s/out/%s.out' "$CUPSFIX_DIR" "$(printf '%s' "$1" | od 
 no_accessibility_tree() { echo "skip - $1 (no accessibility tree under Wine)"; }
 check_focus() { no_accessibility_tree "$1"; }
 check_label() { no_accessibility_tree "$1"; }
+
+# Every sentence of a session that ended with Alt+Q (WORK/heard.txt, then the closing one)
+# reached the screen readers once, in order. With READERS_RUNNING=1: through PC-Talker's
+# and NVDA's own interfaces (exact bytes, each call after its running check) and no
+# notification; else as UI Automation notifications on the main window, the readers only
+# asked whether they run. JAWS is not installed under Wine: its class is not registered.
+check_heard_by_readers() {
+  local line pctk='PCTKStatus 0\n' nvda='testIfRunning 1722\n'
+  { cat "$WORK/heard.txt"; sentence CLOSING; } >"$WORK/all.txt"
+  if [ "${READERS_RUNNING:-0}" = 1 ]; then
+    pctk='PCTKStatus 1\nPCTKPRead 0 1 %s\n'
+    nvda='testIfRunning 0\nspeakText %s\nbrailleMessage %s\n'
+    check "no UI Automation notification while readers run" "" "$(cat "$WORK/uia.log" 2>/dev/null)"
+  else
+    check "each sentence raised as a UI Automation notification, in order" \
+      "$(sed 's/.*/4 1 Varnel.Announcement|&|Varnel/' "$WORK/all.txt")" "$(cat "$WORK/uia.log")"
+  fi
+  while IFS= read -r line; do
+    # shellcheck disable=SC2059  # the formats are this function's own
+    printf "$pctk" "$line" >>"$WORK/pctk.want"
+    # shellcheck disable=SC2059
+    printf "$nvda" "$line" "$line" >>"$WORK/nvda.want"
+  done <"$WORK/all.txt"
+  iconv -t CP932 "$WORK/pctk.want" >"$WORK/pctk.bytes"
+  iconv -t UTF-16LE "$WORK/nvda.want" >"$WORK/nvda.bytes"
+  expect_same_bytes "$WORK/pctk.bytes" "$WORK/pctk.log" "PC-Talker's calls, the text in code page 932"
+  expect_same_bytes "$WORK/nvda.bytes" "$WORK/nvda.log" "NVDA's calls, the text in UTF-16"
+}

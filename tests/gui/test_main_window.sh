@@ -25,7 +25,7 @@ check "combo box's edit field named" "1" "$(a11y_field "$DUMP" text "プリン�
 # The hidden buttons are there for their keys and never on screen.
 hidden=$(grep -cE '^push button\|SP?\([0-9A-Z]\)\|0\|' "$DUMP")
 shown=$(grep -cE '^push button\|SP?\([0-9A-Z]\)\|1\|' "$DUMP")
-check "fifteen hidden buttons in the tree" 15 "$hidden"
+check "sixteen hidden buttons in the tree" 16 "$hidden"
 check "no hidden button showing" 0 "$shown"
 
 # Start-up state: focus on Browse; the range edits read 0; no embosser, so single-sided

@@ -219,12 +219,30 @@ TYPED_TEST_P(DialogHostContract, TheProgressWindowsCancelTakesEnterEscAndTheClos
   EXPECT_EQ(host.ProgressPos(res::kIdcProgressBar), 70);
 }
 
+TYPED_TEST_P(DialogHostContract, ThePageWindowsTextKeepsItsLinesAndThePictureTakesNoFocus) {
+  this->Open(res::ReadPagesTemplate());
+  platform::DialogHost& host = this->Host();
+  const std::string page = "⠁⠃\n⠉⠙\n\n";  // ended by a blank line, as padded pages are
+  host.SetText(res::kIdcPageText, page);
+  EXPECT_EQ(host.GetText(res::kIdcPageText), page);
+  host.SetPicture(res::kIdcPagePicture, {100, 150, {{10, 10, 0.75}, {12.5, 10, 0.75}}});
+  std::vector<int> visited;
+  this->Focus(res::kIdcPageText);
+  for (int i = 0; i < 4; ++i) {
+    visited.push_back(host.GetFocus());
+    this->Press(platform::kVkTab);
+  }
+  EXPECT_EQ(visited, (std::vector<int>{res::kIdcPageText, res::kIdcGoToPage, platform::kIdCancel,
+                                       res::kIdcPageText}));
+}
+
 REGISTER_TYPED_TEST_SUITE_P(DialogHostContract, TabVisitsTheTemplatesTabStopsInTemplateOrder,
                             EditsReportEachChangeOnceWhoeverMakesIt,
                             ComboKeepsTheProgramsOrderAndReportsOnlyTheUsersChoice,
                             AClickedSidesRadioLeavesOnlyItselfChecked,
                             EveryHiddenButtonsAltKeyClicksItOnceFromAnEdit,
                             EnterAndEscAreKeyDownMessagesForTheDialogObject,
-                            TheProgressWindowsCancelTakesEnterEscAndTheCloseBox);
+                            TheProgressWindowsCancelTakesEnterEscAndTheCloseBox,
+                            ThePageWindowsTextKeepsItsLinesAndThePictureTakesNoFocus);
 
 }  // namespace test

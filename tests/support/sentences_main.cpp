@@ -6,6 +6,8 @@
 //   varnel_sentences file PATH CELLS LINES PAGES GRAPHICS_INFO    Alt+5 and Alt+9 say
 //   varnel_sentences range START END SIDES    (SIDES 0 single, 1 front, 2 back, 3 double)
 //   varnel_sentences options GRAPHICS PAGE_BREAK                  (each 0 or 1)
+//   varnel_sentences page PAGE COUNT GRAPHICS   the page reading window's (GRAPHICS 0 or 1)
+//   varnel_sentences sheets SHEETS              and Alt+M's
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -26,6 +28,7 @@ int main(int argc, char* argv[]) {
     const std::pair<std::string_view, std::string_view> all[] = {
         {"PRINT_FINISHED", speech::kPrintFinished},
         {"NO_FILE", speech::kNoFile},
+        {"CLOSING", speech::kClosing},
         {"SINGLE_SET", speech::kSingleSet},
         {"FRONT_SET", speech::kFrontSet},
         {"BACK_SET", speech::kBackSet},
@@ -64,6 +67,11 @@ int main(int argc, char* argv[]) {
     std::cout << speech::RangeSentence(Number(argv[2]), Number(argv[3]), Number(argv[4])) << '\n';
   } else if (what == "options" && argc == 4) {
     std::cout << speech::OptionsSentence(Number(argv[2]), Number(argv[3])) << '\n';
+  } else if (what == "page" && argc == 5) {
+    std::cout << speech::PageSentence(Number(argv[2]), Number(argv[3]), Number(argv[4]) != 0)
+              << '\n';
+  } else if (what == "sheets" && argc == 3) {
+    std::cout << speech::SheetsSentence(Number(argv[2])) << '\n';
   } else {
     std::cerr << "varnel_sentences: unknown request\n";
     return 2;

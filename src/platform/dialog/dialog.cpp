@@ -52,6 +52,7 @@ void Dialog::OnCommand(int id, Notification code) {
 bool Dialog::DispatchCommand(int, Notification) { return false; }
 
 bool Dialog::PreTranslateMessage(int virtualKey) {
+  if ((virtualKey & kWithCtrl) != 0) return false;
   return host_ ? host_->IsDialogMessage(virtualKey) : false;
 }
 

@@ -27,6 +27,13 @@ inline constexpr int kVkLeft = 37;
 inline constexpr int kVkUp = 38;
 inline constexpr int kVkRight = 39;
 inline constexpr int kVkDown = 40;
+inline constexpr int kVkPrior = 33;  // Page Up
+inline constexpr int kVkNext = 34;   // Page Down
+inline constexpr int kVkEnd = 35;
+inline constexpr int kVkHome = 36;
+// Added to Page Up, Page Down, Home and End pressed with Ctrl. The window handles such a
+// key as the focused control's own unless a dialog takes it.
+inline constexpr int kWithCtrl = 0x10000;
 
 // System menu command of the close box.
 inline constexpr unsigned kScClose = 0xF060;

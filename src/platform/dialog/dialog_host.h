@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/picture.h"
+
 namespace platform {
 
 // Message box types (the values of the original platform) and results.
@@ -28,7 +30,8 @@ class DialogHost {
  public:
   virtual ~DialogHost() = default;
 
-  // Control text. Setting an edit's text raises its change notification synchronously.
+  // Control text. Setting an edit's text raises its change notification synchronously; a
+  // multi-line edit shows its new text from the start.
   virtual std::string GetText(int id) const = 0;
   virtual void SetText(int id, std::string_view text) = 0;
 
@@ -59,6 +62,9 @@ class DialogHost {
   virtual void ProgressSetStep(int id, int step) = 0;
   virtual int ProgressSetPos(int id, int pos) = 0;  // the previous position
   virtual int ProgressPos(int id) const = 0;
+
+  // Picture control.
+  virtual void SetPicture(int id, const Picture& picture) = 0;
 
   // The window.
   virtual int MessageBox(std::string_view text, std::string_view caption, unsigned type) = 0;

@@ -27,6 +27,7 @@ enum class ControlKind {
   kComboBox,     // drop-down with an edit field
   kIcon,
   kProgressBar,
+  kPicture,  // a drawing for sighted readers: takes no focus, and screen readers pass it by
 };
 
 // Style flags of a control.
@@ -42,7 +43,8 @@ enum ControlStyle : unsigned {
   kSorted = 1u << 8,
   kVScroll = 1u << 9,
   kFlat = 1u << 10,
-  kNoPrefix = 1u << 11,  // "&" is shown as it stands, no accelerator
+  kNoPrefix = 1u << 11,   // "&" is shown as it stands, no accelerator
+  kMultiLine = 1u << 12,  // an edit of several lines, "\n" between them
 };
 
 // Style flags of a dialog window.

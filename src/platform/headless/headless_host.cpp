@@ -167,6 +167,16 @@ int HeadlessHost::ProgressSetPos(int id, int pos) {
   return std::exchange(c->pos, pos);
 }
 
+void HeadlessHost::SetPicture(int id, const Picture& picture) {
+  ControlState* c = Find(id);
+  if (c != nullptr && c->tpl->kind == ControlKind::kPicture) c->picture = picture;
+}
+
+Picture HeadlessHost::PictureOf(int id) const {
+  const ControlState* c = Find(id);
+  return c != nullptr ? c->picture : Picture{};
+}
+
 int HeadlessHost::ProgressPos(int id) const {
   const ControlState* c = Find(id);
   return c ? c->pos : 0;

@@ -43,6 +43,7 @@ class HeadlessHost : public DialogHost {
   void ProgressSetStep(int id, int step) override;
   int ProgressSetPos(int id, int pos) override;
   int ProgressPos(int id) const override;
+  void SetPicture(int id, const Picture& picture) override;
   int MessageBox(std::string_view text, std::string_view caption, unsigned type) override;
   void SetTitle(std::string_view title) override { title_ = std::string(title); }
   std::string Title() const override { return title_; }
@@ -83,7 +84,11 @@ class HeadlessHost : public DialogHost {
   int Result() const { return result_; }
   int Icon() const { return icon_; }
   DialogHost* Owner() const { return owner_; }
+  // The dialog object behind the window.
+  Dialog& Object() const { return dialog_; }
   std::vector<std::string> ComboItems(int id) const;
+  // The picture of a picture control; an empty one for any other control.
+  Picture PictureOf(int id) const;
   const std::vector<std::pair<int, std::string>>& SystemMenuItems() const { return menu_; }
   const std::vector<std::string>& ScreenReaderAnnouncements() const { return announcements_; }
 
@@ -100,6 +105,7 @@ class HeadlessHost : public DialogHost {
     int high = 100;
     int step = 10;
     int pos = 0;
+    Picture picture;
   };
 
   ControlState* Find(int id);

@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include "platform/win32_gui/win32_gui_text.h"
+#include "platform/win32_gui/win32_procedure.h"
 
 namespace platform::win32 {
 
@@ -28,16 +29,6 @@ IAccPropServices* Annotations() {
   return services;
 }
 
-// Turns a procedure address into the function type it is known to have.
-template <typename F>
-F Resolve(HMODULE module, const char* name) {
-  FARPROC p = GetProcAddress(module, name);
-  F f = nullptr;
-  static_assert(sizeof(f) == sizeof(p));
-  __builtin_memcpy(&f, &p, sizeof(f));
-  return f;
-}
-
 }  // namespace
 
 bool SetAccessibleName(HWND control, std::string_view name) {
@@ -48,18 +39,29 @@ bool SetAccessibleName(HWND control, std::string_view name) {
                                             PROPID_ACC_NAME, text.data()));
 }
 
-void ClearAccessibleName(HWND control) {
+bool HideFromScreenReader(HWND control) {
+  IAccPropServices* services = Annotations();
+  if (services == nullptr || control == nullptr) return false;
+  VARIANT state;
+  VariantInit(&state);
+  state.vt = VT_I4;
+  state.lVal = STATE_SYSTEM_INVISIBLE;
+  return SUCCEEDED(services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                         PROPID_ACC_STATE, state));
+}
+
+void ClearAnnotations(HWND control) {
   IAccPropServices* services = Annotations();
   if (services == nullptr || control == nullptr) return;
-  MSAAPROPID name = PROPID_ACC_NAME;
-  services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
+  MSAAPROPID props[] = {PROPID_ACC_NAME, PROPID_ACC_STATE};
+  services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, props, 2);
 }
 
 ScreenReader::ScreenReader() {
   library_ = LoadLibraryW(L"UIAutomationCore.dll");
   if (library_ == nullptr) return;
-  hostProvider_ = Resolve<HostProviderFromHwnd>(library_, "UiaHostProviderFromHwnd");
-  raise_ = Resolve<RaiseNotificationEvent>(library_, "UiaRaiseNotificationEvent");
+  hostProvider_ = Procedure<HostProviderFromHwnd>(library_, "UiaHostProviderFromHwnd");
+  raise_ = Procedure<RaiseNotificationEvent>(library_, "UiaRaiseNotificationEvent");
   if (hostProvider_ == nullptr) raise_ = nullptr;
 }
 

@@ -12,8 +12,12 @@ namespace platform::win32 {
 // layer's property annotations (read over MSAA and UI Automation alike). Needs COM on
 // the thread. False where the system offers no annotations.
 bool SetAccessibleName(HWND control, std::string_view name);
-// Forgets the names given to the control; before it is destroyed.
-void ClearAccessibleName(HWND control);
+// Marks the control as one screen readers pass by (invisible to the accessibility layer,
+// which UI Automation reads as off screen): a drawing for sighted readers, whose content
+// the window gives in words elsewhere. Needs COM on the thread.
+bool HideFromScreenReader(HWND control);
+// Forgets the names and states given to the control; before it is destroyed.
+void ClearAnnotations(HWND control);
 
 // UI Automation notifications (Windows 10 1709 and later): looked up in
 // UIAutomationCore.dll when the program starts, since older systems lack them and the

@@ -70,6 +70,7 @@ void WriteClassAndTitle(TemplateWriter& w, const ControlTemplate& c) {
       break;
     case ControlKind::kLabel:
     case ControlKind::kIcon:
+    case ControlKind::kPicture:
       w.Ordinal(kStaticClass);
       break;
     case ControlKind::kComboBox:
@@ -111,6 +112,7 @@ unsigned long ControlStyle(const ControlTemplate& c) {
       break;
     case ControlKind::kEdit:
       if ((c.style & kReadOnly) != 0) style |= ES_READONLY;
+      if ((c.style & kMultiLine) != 0) style |= ES_MULTILINE | ES_AUTOVSCROLL;
       if ((c.style & kDigitsOnly) != 0) style |= ES_NUMBER;
       if ((c.style & kRightAligned) != 0) style |= ES_RIGHT;
       if ((c.style & kAutoScroll) != 0) style |= ES_AUTOHSCROLL;
@@ -127,6 +129,11 @@ unsigned long ControlStyle(const ControlTemplate& c) {
       // Not CBS_SORT: the host puts each item at its place in the program's own order,
       // the same in every host. Names longer than the field scroll in it.
       style |= CBS_DROPDOWN | CBS_AUTOHSCROLL;
+      break;
+    case ControlKind::kPicture:
+      // Painted by the dialog; a static control never takes the focus.
+      style |= SS_OWNERDRAW;
+      if ((c.style & kBorder) != 0) style |= WS_BORDER;
       break;
     case ControlKind::kProgressBar:
       if ((c.style & kBorder) != 0) style |= WS_BORDER;

@@ -7,6 +7,8 @@
 #include "platform/win32_gui/win32_gui_text.h"
 #include "platform/win32_gui/win32_icons.h"
 #include "platform/win32_gui/win32_message_box.h"
+#include "platform/win32_gui/win32_multiline_edit.h"
+#include "platform/win32_gui/win32_picture.h"
 #include "platform/win32_gui/win32_window_system.h"
 
 namespace platform::win32 {
@@ -22,6 +24,10 @@ HWND EditFieldOf(HWND combo) {
   COMBOBOXINFO info{};
   info.cbSize = sizeof(info);
   return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
+}
+
+bool IsMultiLineEdit(const ControlTemplate& c) {
+  return c.kind == ControlKind::kEdit && (c.style & kMultiLine) != 0;
 }
 
 std::string WindowText(HWND window) {
@@ -50,18 +56,21 @@ DialogHost::~DialogHost() {
   if (window_ != nullptr) {
     system_.Unregister(window_);
     for (const Control& c : controls_) {
-      if (c.tpl->accessibleName.empty()) continue;
-      ClearAccessibleName(c.window);
-      if (c.tpl->kind == ControlKind::kComboBox) ClearAccessibleName(EditFieldOf(c.window));
+      if (c.tpl->accessibleName.empty() && c.tpl->kind != ControlKind::kPicture) continue;
+      ClearAnnotations(c.window);
+      if (c.tpl->kind == ControlKind::kComboBox) ClearAnnotations(EditFieldOf(c.window));
     }
     // Nothing of the window may outlive the object its messages would be reported to.
     SetWindowLongPtrW(window_, DWLP_USER, 0);
+    // The sentences said last (the closing one) are heard while the window is there.
+    if (announced_) system_.FinishSentences();
     if (ownerDisabled_ && owner_ != nullptr) ::EnableWindow(owner_, TRUE);
     DestroyWindow(window_);
   }
   if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
   if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
   if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
+  for (HFONT font : fonts_) DeleteObject(font);
 }
 
 void DialogHost::BuildWindow(HWND owner) {
@@ -82,6 +91,10 @@ void DialogHost::FindControls() {
     controls_.push_back({&c, child});
     if (child != nullptr) child = GetWindow(child, GW_HWNDNEXT);
   }
+  for (const Control& c : controls_) {
+    if (!IsMultiLineEdit(*c.tpl) || c.window == nullptr) continue;
+    if (HFONT font = PrepareMultiLineEdit(c.window)) fonts_.push_back(font);
+  }
   // The template's first items of a combo box's list.
   for (const Control& c : controls_) {
     if (c.tpl->kind != ControlKind::kComboBox) continue;
@@ -100,6 +113,7 @@ void DialogHost::FindControls() {
 // the tab order stays the template's.
 void DialogHost::NameControls() {
   for (const Control& c : controls_) {
+    if (c.tpl->kind == ControlKind::kPicture) HideFromScreenReader(c.window);
     if (c.tpl->accessibleName.empty() || c.window == nullptr) continue;
     SetAccessibleName(c.window, c.tpl->accessibleName);
     if (c.tpl->kind == ControlKind::kComboBox) {
@@ -161,14 +175,26 @@ HWND DialogHost::ControlWindow(int id) const {
 
 // ---- text ----
 
+// An edit of several lines keeps "\r\n" between its lines; the program sees "\n".
 std::string DialogHost::GetText(int id) const {
   const Control* c = Find(id);
-  return c != nullptr ? WindowText(c->window) : std::string();
+  if (c == nullptr) return {};
+  std::string text = WindowText(c->window);
+  return IsMultiLineEdit(*c->tpl) ? ProgramLines(std::move(text)) : text;
 }
 
 // An edit reports the change itself, synchronously (EN_CHANGE), as the dialog expects.
 void DialogHost::SetText(int id, std::string_view text) {
-  if (const Control* c = Find(id)) SetWindowTextW(c->window, Widen(text).c_str());
+  const Control* c = Find(id);
+  if (c == nullptr) return;
+  if (!IsMultiLineEdit(*c->tpl)) {
+    SetWindowTextW(c->window, Widen(text).c_str());
+    return;
+  }
+  SetWindowTextW(c->window, ControlLines(text).c_str());
+  // Read from its first line: the caret at the start, the start in view.
+  SendMessageW(c->window, EM_SETSEL, 0, 0);
+  SendMessageW(c->window, EM_SCROLLCARET, 0, 0);
 }
 
 // ---- buttons ----
@@ -326,6 +352,22 @@ int DialogHost::ProgressPos(int id) const {
   return static_cast<int>(SendMessageW(c->window, PBM_GETPOS, 0, 0));
 }
 
+// ---- picture ----
+
+void DialogHost::SetPicture(int id, const Picture& picture) {
+  const Control* c = Find(id);
+  if (c == nullptr || c->tpl->kind != ControlKind::kPicture) return;
+  pictures_[id] = picture;
+  InvalidateRect(c->window, nullptr, FALSE);
+}
+
+void DialogHost::DrawControl(const DRAWITEMSTRUCT& item) const {
+  const Control* c = FindByWindow(item.hwndItem);
+  if (c == nullptr || c->tpl->kind != ControlKind::kPicture) return;
+  const auto it = pictures_.find(c->tpl->id);
+  DrawPicture(item.hDC, item.rcItem, it != pictures_.end() ? it->second : Picture{});
+}
+
 // ---- the window ----
 
 int DialogHost::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
@@ -368,11 +410,14 @@ void DialogHost::SetIcon(int iconResource) {
   }
 }
 
-// The sentence is raised on the main window, which a screen reader follows as the
-// program's window, whichever of its windows is in front.
+// The sentence goes to the running screen readers' own voices, which speak whichever
+// window is in front; where none took it, it is raised as a notification on the main
+// window, which a screen reader follows as the program's window. Never both: a reader
+// would say it twice.
 void DialogHost::AnnounceToScreenReader(std::string_view text) {
   HWND main = system_.MainHwnd();
-  system_.Reader().Announce(main != nullptr ? main : window_, text);
+  system_.Announce(main != nullptr ? main : window_, text);
+  announced_ = true;
 }
 
 }  // namespace platform::win32

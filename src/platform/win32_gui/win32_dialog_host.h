@@ -5,6 +5,7 @@
 // carries out the Dialog's by-id operations on the native controls.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -55,6 +56,7 @@ class DialogHost final : public platform::DialogHost {
   void ProgressSetStep(int id, int step) override;
   int ProgressSetPos(int id, int pos) override;
   int ProgressPos(int id) const override;
+  void SetPicture(int id, const Picture& picture) override;
   int MessageBox(std::string_view text, std::string_view caption, unsigned type) override;
   void SetTitle(std::string_view title) override;
   std::string Title() const override;
@@ -91,6 +93,9 @@ class DialogHost final : public platform::DialogHost {
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommandMessage(WPARAM wParam, LPARAM lParam);
   bool OnSystemCommand(WPARAM wParam, LPARAM lParam);
+  // Paints an owner-drawn control: a picture control.
+  void DrawControl(const DRAWITEMSTRUCT& item) const;
+  bool EnterLeftToMultiLineEdit(const MSG& msg) const;
   // Brings the window forward with the keyboard, then gives it to the control the dialog
   // chose, or to the first control Tab reaches.
   void TakeKeyboard();
@@ -108,6 +113,10 @@ class DialogHost final : public platform::DialogHost {
   HACCEL accelerators_ = nullptr;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
+  // Fonts made for controls, deleted with the window.
+  std::vector<HFONT> fonts_;
+  // What each picture control shows, by id.
+  std::map<int, Picture> pictures_;
   // Commands this program added to the window menu.
   std::set<unsigned> menuCommands_;
   // The key-down message being pre-translated: IsDialogMessage hands it to the dialog
@@ -118,6 +127,8 @@ class DialogHost final : public platform::DialogHost {
   bool modal_;
   bool ownerDisabled_ = false;
   bool ended_ = false;
+  // A sentence was said from this window: its last ones are heard before it closes.
+  bool announced_ = false;
   int result_ = 0;
 };
 

@@ -11,8 +11,13 @@ bool IsPushButton(ControlKind kind) {
   return kind == ControlKind::kPushButton || kind == ControlKind::kDefPushButton;
 }
 
-// The virtual key of a key-down message, as the dialogs know keys.
-int VirtualKeyOf(const MSG& msg) { return static_cast<int>(msg.wParam); }
+// The virtual key of a key-down message, as the dialogs know keys: Page Up, Page Down,
+// Home and End say whether Ctrl was down.
+int VirtualKeyOf(const MSG& msg) {
+  const int key = static_cast<int>(msg.wParam);
+  const bool paging = key == VK_PRIOR || key == VK_NEXT || key == VK_HOME || key == VK_END;
+  return paging && GetKeyState(VK_CONTROL) < 0 ? key | kWithCtrl : key;
+}
 
 // The notification code TranslateAcceleratorW gives the commands of its table.
 constexpr WORD kFromAccelerator = 1;
@@ -39,6 +44,9 @@ INT_PTR DialogHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_SYSCOMMAND:
       return OnSystemCommand(wParam, lParam) ? TRUE : FALSE;
+    case WM_DRAWITEM:
+      DrawControl(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_QUERYDRAGICON:
       // One of the messages whose result a dialog procedure returns directly.
       return reinterpret_cast<INT_PTR>(bigIcon_);
@@ -104,9 +112,20 @@ bool DialogHost::PreTranslate(MSG& msg) {
     keyMessage_ = &msg;
     const bool handled = dialog_.PreTranslateMessage(VirtualKeyOf(msg));
     keyMessage_ = outer;
-    return handled;
+    return handled || EnterLeftToMultiLineEdit(msg);
   }
   return IsDialogMessageW(window_, &msg) != FALSE;
+}
+
+// Enter that the dialog leaves to an edit of several lines which takes no Enter
+// (ES_WANTRETURN) goes nowhere: the edit would pass it on to the window as IDOK, and end
+// it.
+bool DialogHost::EnterLeftToMultiLineEdit(const MSG& msg) const {
+  if (msg.wParam != VK_RETURN) return false;
+  const LONG_PTR style = GetWindowLongPtrW(msg.hwnd, GWL_STYLE);
+  const Control* c = FindByWindow(msg.hwnd);
+  return c != nullptr && c->tpl->kind == ControlKind::kEdit && (style & ES_MULTILINE) != 0 &&
+         (style & ES_WANTRETURN) == 0;
 }
 
 // The dialog manager's processing of the key-down message being pre-translated: Tab and

@@ -1,13 +1,29 @@
 #include "platform/win32_gui/win32_window_system.h"
 
+#include <chrono>
+
 #include "platform/win32_gui/win32_dialog_host.h"
+#include "platform/win32_gui/win32_readers.h"
 
 namespace platform::win32 {
 
 namespace {
 
 constexpr UINT kRunDeferred = WM_APP + 0x56;
+constexpr UINT kRaiseUnspoken = WM_APP + 0x57;
+// How long a closing window waits for the readers to take its last sentences.
+constexpr std::chrono::milliseconds kLastSentences{1000};
 constexpr wchar_t kDeferredWorkClass[] = L"VarnelDeferredWork";
+
+// The readers' interfaces in the order they are asked: the one most of the program's users
+// run first.
+std::vector<std::unique_ptr<ReaderVoice>> ScreenReaderVoices() {
+  std::vector<std::unique_ptr<ReaderVoice>> voices;
+  voices.push_back(std::make_unique<PcTalkerVoice>());
+  voices.push_back(std::make_unique<NvdaVoice>());
+  voices.push_back(std::make_unique<JawsVoice>());
+  return voices;
+}
 
 }  // namespace
 
@@ -24,15 +40,23 @@ WindowSystem::WindowSystem(HINSTANCE instance) : instance_(instance) {
   deferredWindow_ = CreateWindowExW(0, kDeferredWorkClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                     nullptr, instance_, nullptr);
   SetWindowLongPtrW(deferredWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  readers_ = std::make_unique<ReaderThread>(&ScreenReaderVoices, [window = deferredWindow_] {
+    PostMessageW(window, kRaiseUnspoken, 0, 0);
+  });
 }
 
 WindowSystem::~WindowSystem() {
+  readers_.reset();
   if (deferredWindow_ != nullptr) DestroyWindow(deferredWindow_);
 }
 
 LRESULT CALLBACK WindowSystem::DeferredWorkProc(HWND window, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {
   auto* system = reinterpret_cast<WindowSystem*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == kRaiseUnspoken && system != nullptr) {
+    system->RaiseUnspoken();
+    return 0;
+  }
   if (message != kRunDeferred || system == nullptr) {
     return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -81,6 +105,18 @@ void WindowSystem::Route(MSG& msg) {
 void WindowSystem::Defer(std::function<void()> work) {
   deferred_.push_back(std::move(work));
   PostMessageW(deferredWindow_, kRunDeferred, 0, 0);
+}
+
+void WindowSystem::Announce(HWND window, std::string_view text) { readers_->Say(window, text); }
+
+void WindowSystem::RaiseUnspoken() {
+  for (const ReaderThread::Sentence& s : readers_->TakeUnspoken())
+    reader_.Announce(s.window, s.text);
+}
+
+void WindowSystem::FinishSentences() {
+  readers_->WaitIdle(kLastSentences);
+  RaiseUnspoken();
 }
 
 void WindowSystem::MainWindowReady() {

@@ -7,10 +7,13 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
+#include <string_view>
 
 #include "platform/dialog/window_system.h"
 #include "platform/win32/windows_api.h"
 #include "platform/win32_gui/win32_accessibility.h"
+#include "platform/win32_gui/win32_reader_thread.h"
 
 namespace platform::win32 {
 
@@ -33,7 +36,13 @@ class WindowSystem : public platform::WindowSystem {
   HINSTANCE Instance() const { return instance_; }
   // The main window's handle, or nullptr: the owner of windows that have none.
   HWND MainHwnd() const;
-  ScreenReader& Reader() { return reader_; }
+  // Hands the sentence said in `window` to the screen readers that run (PC-Talker, NVDA,
+  // JAWS, through their own voices, looked up when the system is made); one none of them
+  // takes is raised as a UI Automation notification of `window`, a moment later.
+  void Announce(HWND window, std::string_view text);
+  // Before `window` closes: lets the readers take what was said in it, for a moment, and
+  // raises the notifications still due while the window is there.
+  void FinishSentences();
 
   // Hands one message read from the queue to the dialog it belongs to (accelerators,
   // Enter, Esc, Tab, mnemonics), else translates and dispatches it.
@@ -65,7 +74,10 @@ class WindowSystem : public platform::WindowSystem {
   // A message-only window: the deferred work comes as a message to it.
   HWND deferredWindow_ = nullptr;
   std::function<void()> ready_;
+  void RaiseUnspoken();
+
   ScreenReader reader_;
+  std::unique_ptr<ReaderThread> readers_;
   bool altChordTaken_ = false;
 };
 

@@ -28,8 +28,19 @@ void SetAccessibleName(wxWindow& control, std::string_view name) {
   if (widget == nullptr) return;
   const std::string text(name);
   NameWidget(widget, text);
-  if (GTK_IS_COMBO_BOX(widget)) {
-    if (GtkWidget* entry = gtk_bin_get_child(GTK_BIN(widget))) NameWidget(entry, text);
+  // The part that takes the focus: a combo box's edit field, the text view of an edit of
+  // several lines (in a scrolled window).
+  if (GTK_IS_COMBO_BOX(widget) || GTK_IS_SCROLLED_WINDOW(widget)) {
+    if (GtkWidget* inner = gtk_bin_get_child(GTK_BIN(widget))) NameWidget(inner, text);
+  }
+}
+
+// A redundant object is, in ATK's words, one that clients should normally ignore.
+void HideFromScreenReader(wxWindow& control) {
+  GtkWidget* widget = control.GetHandle();
+  if (widget == nullptr) return;
+  if (AtkObject* accessible = gtk_widget_get_accessible(widget)) {
+    atk_object_set_role(accessible, ATK_ROLE_REDUNDANT_OBJECT);
   }
 }
 
@@ -55,6 +66,7 @@ void AnnounceThrough(wxWindow& window, std::string_view text) {
 #else
 
 void SetAccessibleName(wxWindow&, std::string_view) {}
+void HideFromScreenReader(wxWindow&) {}
 void AnnounceThrough(wxWindow&, std::string_view) {}
 
 #endif

@@ -18,6 +18,7 @@
 #include "platform/wx/wx_dialog_host.h"
 #include "platform/wx/wx_font.h"
 #include "platform/wx/wx_icons.h"
+#include "platform/wx/wx_picture.h"
 #include "platform/wx/wx_text.h"
 #include "platform/wx/wx_window_system.h"
 
@@ -157,6 +158,7 @@ wxWindow* DialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOfGr
     case ControlKind::kEdit: {
       long style = 0;
       if ((c.style & kReadOnly) != 0) style |= wxTE_READONLY;
+      if ((c.style & kMultiLine) != 0) style |= wxTE_MULTILINE;
       if ((c.style & kRightAligned) != 0) style |= wxTE_RIGHT;
       if ((c.style & kBorder) == 0) style |= wxBORDER_NONE;
       // No text validator on the digits-only edits: the host stops typed non-digits
@@ -194,6 +196,12 @@ wxWindow* DialogHost::BuildControl(const ControlTemplate& c, bool firstRadioOfGr
                                  long{wxGA_HORIZONTAL | wxGA_SMOOTH});
       progress_[c.id] = ProgressState{};
       break;
+    case ControlKind::kPicture: {
+      const long style = (c.style & kBorder) != 0 ? long{wxBORDER_SIMPLE} : long{wxBORDER_NONE};
+      w = CreateControl<PictureWindow>(hidden, window_, id, pos, size, style, wxString());
+      HideFromScreenReader(*w);
+      break;
+    }
   }
 
   if (c.kind == ControlKind::kRadioButton || c.kind == ControlKind::kCheckBox) {

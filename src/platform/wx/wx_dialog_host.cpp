@@ -14,6 +14,7 @@
 #include "platform/wx/wx_accessibility.h"
 #include "platform/wx/wx_icons.h"
 #include "platform/wx/wx_message_box.h"
+#include "platform/wx/wx_picture.h"
 #include "platform/wx/wx_text.h"
 #include "platform/wx/wx_window_system.h"
 
@@ -64,12 +65,19 @@ void DialogHost::SetText(int id, std::string_view text) {
   Control* c = Find(id);
   if (c == nullptr) return;
   switch (c->tpl->kind) {
-    case ControlKind::kEdit:
+    case ControlKind::kEdit: {
       // Quietly, then one change notification, synchronously: the same single report
       // whether or not the text differs, and however GTK splits the replacement.
-      static_cast<wxTextCtrl*>(c->window)->ChangeValue(ToWx(text));
+      auto* edit = static_cast<wxTextCtrl*>(c->window);
+      edit->ChangeValue(ToWx(text));
+      if ((c->tpl->style & kMultiLine) != 0) {
+        // A text of several lines is read from its first: the caret goes to its start.
+        edit->SetInsertionPoint(0);
+        edit->ShowPosition(0);
+      }
       dialog_.OnCommand(id, Notification::kChanged);
       break;
+    }
     case ControlKind::kComboBox:
       static_cast<wxComboBox*>(c->window)->ChangeValue(ToWx(text));
       break;
@@ -266,6 +274,14 @@ int DialogHost::ProgressSetPos(int id, int pos) {
 int DialogHost::ProgressPos(int id) const {
   const auto it = progress_.find(id);
   return it == progress_.end() ? 0 : it->second.pos;
+}
+
+// ---- picture ----
+
+void DialogHost::SetPicture(int id, const Picture& picture) {
+  Control* c = Find(id);
+  if (c == nullptr || c->tpl->kind != ControlKind::kPicture) return;
+  static_cast<PictureWindow*>(c->window)->SetPicture(picture);
 }
 
 // ---- the window ----

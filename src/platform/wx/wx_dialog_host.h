@@ -54,6 +54,7 @@ class DialogHost final : public platform::DialogHost {
   void ProgressSetStep(int id, int step) override;
   int ProgressSetPos(int id, int pos) override;
   int ProgressPos(int id) const override;
+  void SetPicture(int id, const Picture& picture) override;
   int MessageBox(std::string_view text, std::string_view caption, unsigned type) override;
   void SetTitle(std::string_view title) override;
   std::string Title() const override;

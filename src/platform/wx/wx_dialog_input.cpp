@@ -38,6 +38,30 @@ int VirtualKeyOf(const wxKeyEvent& event) {
     default:
       break;
   }
+  // Page Up, Page Down, Home and End, and the same keys of the number pad, tell the
+  // dialog whether Ctrl was down.
+  int paging = 0;
+  switch (code) {
+    case WXK_PAGEUP:
+    case WXK_NUMPAD_PAGEUP:
+      paging = kVkPrior;
+      break;
+    case WXK_PAGEDOWN:
+    case WXK_NUMPAD_PAGEDOWN:
+      paging = kVkNext;
+      break;
+    case WXK_HOME:
+    case WXK_NUMPAD_HOME:
+      paging = kVkHome;
+      break;
+    case WXK_END:
+    case WXK_NUMPAD_END:
+      paging = kVkEnd;
+      break;
+    default:
+      break;
+  }
+  if (paging != 0) return event.ControlDown() ? paging | kWithCtrl : paging;
   if (code >= 'a' && code <= 'z') return code - 'a' + 'A';
   return code > 0 && code < 0x80 ? code : 0;
 }
