@@ -7,7 +7,8 @@
 #
 # Usage: run_gui_test.sh [--wine WINE_PREFIX | --orca] TEST_SCRIPT VARNEL [VARNEL_CLI]
 # VARNEL is varnel, or varnel.exe with --wine; VARNEL_CLI is a Linux varnel-cli. The
-# script gets APP, CLI, WORK (a fresh folder, removed afterwards), ARTIFACTS (kept:
+# script gets APP, CLI, WORK (a fresh folder, removed afterwards;
+# KEEP_WORK=FOLDER keeps a copy of it there), ARTIFACTS (kept:
 # screenshots and logs of failed runs), GUI_LIB (the helpers), GUI_BACKEND (wx or wine)
 # and GUI_DRIVER (the back end's helpers) in its environment; with --wine also WINE. With
 # --orca the Orca screen reader listens to varnel (with_orca.sh), and the script gets its
@@ -61,7 +62,7 @@ cleanup() {
     "$WINESERVER" -w 2>/dev/null
   fi
   kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-  rm -rf "$WORK"
+  [ -n "${KEEP_WORK:-}" ] && cp -r "$WORK" "$KEEP_WORK"; rm -rf "$WORK"
 }
 trap cleanup EXIT
 for _ in $(seq 1 200); do
