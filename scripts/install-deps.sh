@@ -10,8 +10,9 @@
 #   bench    the benchmarks: make bench
 #   fuzz     the fuzz targets under libFuzzer: make fuzz
 #   windows  the Windows programs and installer: make windows, make windows-installer
-#   test     everything: the test suite, the Windows tests under Wine, the fuzz run and
-#            the filter tests' cups-driverd (see the end)
+#   test     everything: the test suite, the Windows tests under Wine, the fuzz run, the
+#            filter tests' cups-driverd and, on Debian 12, the window tests' Orca (see the
+#            end)
 #   all      the same as test
 #
 # Debian 12 (bookworm) and Debian 13 (trixie); the few names that differ are chosen by the
@@ -23,13 +24,19 @@ case "$release" in
   bookworm)
     # clang 14's runtime libraries (libFuzzer and the sanitizers of the fuzz build).
     CLANG_RT="libclang-rt-14-dev"
+    # Orca 48 is unpacked from bookworm-backports (see the end); these are what it needs
+    # of Debian 12 main.
+    ORCA="gir1.2-gtk-3.0 python3-gi python3-cairo python3-dbus python3-psutil
+      python3-setproctitle gsettings-desktop-schemas"
     ;;
   trixie)
     CLANG_RT="libclang-rt-dev"
+    ORCA="orca gir1.2-gtk-3.0"
     ;;
   *)
     echo "install-deps: release '${release:-unknown}' not known; using Debian 13's package names" >&2
     CLANG_RT="libclang-rt-dev"
+    ORCA="orca gir1.2-gtk-3.0"
     ;;
 esac
 
@@ -55,13 +62,14 @@ WINDOWS="$BUILD
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   libcli11-dev libgtest-dev libgmock-dev python3 nsis"
 # The suite: unit and dialog tests, a private scheduler, real windows on a private X
-# display with the accessibility tree, the Windows tests under Wine in a Japanese locale
-# (DejaVu draws the braille cells there, which the Japanese font has not).
+# display with the accessibility tree and the Orca screen reader, the Windows tests under
+# Wine in a Japanese locale (DejaVu draws the braille cells there, which the Japanese font
+# has not).
 TEST="$RUN $FORMAT $DEB $BENCH $FUZZ $WINDOWS
   libgtest-dev libgmock-dev
   cups-daemon cups-client
   xvfb xauth x11-utils xdotool xclip imagemagick
-  dbus dbus-x11 at-spi2-core python3-pyatspi
+  dbus dbus-x11 at-spi2-core python3-pyatspi $ORCA
   locales
   wine64 python3 fonts-dejavu-core"
 
@@ -126,5 +134,37 @@ if ! dpkg-query -W -f='${Status}' cups 2>/dev/null | grep -q 'install ok install
     tar -x -C "$tmp" ./usr/lib/cups/daemon/cups-driverd
   $SUDO install -D -m 0755 "$tmp"/usr/lib/cups/daemon/cups-driverd "$CUPS_TOOLS"/cups-driverd
   echo "$version" | $SUDO tee "$CUPS_TOOLS"/version >/dev/null
+  rm -rf "$tmp"
+fi
+
+# The window tests listen with Orca 48 or later (tests/gui/with_orca.sh); Debian 12 has
+# Orca 43, which speaks no announcement. Orca 48 and the accessibility libraries of its
+# release (2.56, which the tests also run varnel on) are taken from bookworm-backports
+# with a private package list, leaving the system's package sources as they are, and
+# unpacked into a folder of their own that the tests know.
+ORCA_ROOT=/usr/local/lib/varnel-tests/orca
+if [ "$release" = bookworm ] && [ ! -x "$ORCA_ROOT/usr/bin/orca" ]; then
+  echo "Taking Orca from bookworm-backports"
+  tmp=$(mktemp -d)
+  chmod 755 "$tmp"
+  # The mirror the system uses for Debian 12 (a deb822 stanza or a one-line entry).
+  mirror=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '
+    /^URIs:/ { uris = $2 } /^Suites:/ { for (i = 2; i <= NF; i++) if ($i == "bookworm") ok = 1 }
+    /^$/ { if (ok && !found) found = uris; ok = 0 } END { if (ok && !found) found = uris; print found }')
+  [ -n "$mirror" ] || mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+    awk '$1 == "deb" { i = 2; while ($i ~ /^\[/ || $i ~ /\]$/) i++  # [options]
+                       if ($(i + 1) == "bookworm") { print $i; exit } }')
+  mirror=${mirror:-http://deb.debian.org/debian}
+  echo "deb $mirror bookworm-backports main" >"$tmp/sources.list"
+  mkdir -p "$tmp/lists/partial" "$tmp/cache/archives/partial" "$tmp/debs"
+  apt_private="-o APT::Sandbox::User=root -o Dir::Etc::SourceList=$tmp/sources.list
+    -o Dir::Etc::SourceParts=/dev/null
+    -o Dir::State::Lists=$tmp/lists -o Dir::Cache=$tmp/cache"
+  apt-get -qq $apt_private update
+  (cd "$tmp/debs" && apt-get -qq $apt_private download orca libatspi2.0-0 gir1.2-atspi-2.0 \
+    libatk1.0-0 libatk-bridge2.0-0)
+  for deb in "$tmp"/debs/*.deb; do dpkg-deb -x "$deb" "$tmp/root"; done
+  $SUDO mkdir -p "$(dirname "$ORCA_ROOT")"
+  $SUDO mv "$tmp/root" "$ORCA_ROOT"
   rm -rf "$tmp"
 fi

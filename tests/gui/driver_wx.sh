@@ -17,7 +17,9 @@ run_program() { "$@"; }
 launch_app() {
   : >"$WORK/app.out"
   T0=$(date +%s%N)
-  "$APP" "$@" >"$WORK/app.out" 2>"$WORK/app.err" &
+  # (with_orca.sh may give it the accessibility libraries Orca runs on)
+  LD_LIBRARY_PATH=${APP_LIBRARY_PATH:-${LD_LIBRARY_PATH:-}} "$APP" "$@" >"$WORK/app.out" \
+    2>"$WORK/app.err" &
   APP_PID=$!
 }
 

@@ -102,6 +102,19 @@ wait_clip() {
   printf '%s' "$now"
 }
 
+# Under Orca (run_gui_test.sh --orca): the texts Orca spoke, one a line, and how many of
+# them were sentences heard on the clipboard (WORK/heard.txt).
+orca_spoke() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' {.*}\$/\1/p" "$ORCA_LOG"; }
+orca_heard() { orca_spoke | grep -Fx -f "$WORK/heard.txt"; }
+orca_heard_count() { orca_heard | wc -l; }
+
+# Every sentence heard on the clipboard was spoken by Orca too, each once and in order.
+check_orca_spoke() {
+  [ -s "$WORK/heard.txt" ] || { bad "$1" "no sentence heard"; return; }
+  wait_for "$(wc -l <"$WORK/heard.txt")" 10 orca_heard_count >/dev/null
+  check "$1 (varnel on ATK $APP_ATK_VERSION)" "$(cat "$WORK/heard.txt")" "$(orca_heard)"
+}
+
 # Alt+4, then PATH (a Unix path) typed into the file dialog as the program names it, and
 # Enter. With NAME, a picture of the file dialog is saved as NAME.png first. Fails when
 # the dialog does not open or does not close.

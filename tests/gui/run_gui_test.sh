@@ -5,12 +5,14 @@
 # a window manager, whose Wine server ends with the test. Everything started here is ended
 # by its process id.
 #
-# Usage: run_gui_test.sh [--wine WINE_PREFIX] TEST_SCRIPT VARNEL [VARNEL_CLI]
+# Usage: run_gui_test.sh [--wine WINE_PREFIX | --orca] TEST_SCRIPT VARNEL [VARNEL_CLI]
 # VARNEL is varnel, or varnel.exe with --wine; VARNEL_CLI is a Linux varnel-cli. The
 # script gets APP, CLI, WORK (a fresh folder, removed afterwards;
 # KEEP_WORK=FOLDER keeps a copy of it there), ARTIFACTS (kept:
 # screenshots and logs of failed runs), GUI_LIB (the helpers), GUI_BACKEND (wx or wine)
-# and GUI_DRIVER (the back end's helpers) in its environment; with --wine also WINE.
+# and GUI_DRIVER (the back end's helpers) in its environment; with --wine also WINE. With
+# --orca the Orca screen reader listens to varnel (with_orca.sh), and the script gets its
+# log as ORCA_LOG.
 set -u
 GUI_BACKEND=wx
 if [ "${1:-}" = --wine ]; then
@@ -18,7 +20,10 @@ if [ "${1:-}" = --wine ]; then
   export WINEPREFIX=${2:?usage: $0 --wine WINE_PREFIX TEST_SCRIPT VARNEL_EXE [VARNEL_CLI]}
   shift 2
 fi
-SCRIPT=$(realpath "${1:?usage: $0 [--wine WINE_PREFIX] TEST_SCRIPT VARNEL [VARNEL_CLI]}") || exit 1
+WITH_ORCA=""
+if [ "${1:-}" = --orca ]; then WITH_ORCA=yes; shift; fi
+SCRIPT=$(realpath "${1:?usage: $0 [--wine WINE_PREFIX | --orca] TEST_SCRIPT VARNEL [VARNEL_CLI]}") ||
+  exit 1
 APP=$(realpath "${2:?}") || exit 1
 CLI=""
 if [ -n "${3:-}" ]; then CLI=$(realpath "$3") || exit 1; fi
@@ -70,7 +75,8 @@ export DISPLAY=$DISP APP CLI WORK ARTIFACTS GUI_BACKEND
 export GUI_LIB=$HERE/gui_lib.sh GUI_DRIVER=$HERE/driver_$GUI_BACKEND.sh
 if [ "$GUI_BACKEND" = wx ]; then
   # As root, dbus-run-session warns that it cannot raise its file limit: harmless.
-  dbus-run-session -- bash "$SCRIPT" 2> >(grep -v 'Failed to set fd limit' >&2)
+  dbus-run-session -- bash ${WITH_ORCA:+"$HERE/with_orca.sh"} "$SCRIPT" \
+    2> >(grep -v 'Failed to set fd limit' >&2)
   exit
 fi
 

@@ -188,6 +188,9 @@ check "exit status after Alt+Q" 0 "$EXIT_STATUS"
 check "settings hold 仮想TEN-100 at offset 512, in code page 932" ok \
   "$(settings_printer "$WORK/Varnel.ini" 仮想TEN-100)"
 
+# Under Orca, every sentence heard was spoken, once and in order.
+[ -n "${ORCA_LOG:-}" ] && check_orca_spoke "Orca spoke every sentence of the session"
+
 # Under Wine, every sentence went to the screen readers as well: through the stand-ins of
 # PC-Talker and NVDA where they run, else as UI Automation notifications.
 [ "$GUI_BACKEND" = wine ] && check_heard_by_readers

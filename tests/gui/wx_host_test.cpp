@@ -6,14 +6,17 @@
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
+#include <wx/frame.h>
 #include <wx/init.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <cctype>
+#include <string>
 
 #include "platform/headless/scripted_services.h"
 #include "platform/memory/memory_spooler.h"
+#include "platform/wx/wx_accessibility.h"
 #include "platform/wx/wx_assert.h"
 #include "platform/wx/wx_clipboard.h"
 #include "platform/wx/wx_dialog_host.h"
@@ -105,6 +108,29 @@ class WxDriver {
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Wx, DialogHostContract, WxDriver);
+
+// An announcement is one signal of the window's accessible: ATK's `notification`, polite
+// (1), where the ATK loaded has it (2.50 and later), else `announcement`.
+std::string heard;
+void OnAnnouncement(AtkObject*, const char* text, gpointer) {
+  heard += "announcement " + std::string(text);
+}
+void OnNotification(AtkObject*, const char* text, int politeness, gpointer) {
+  heard += "notification " + std::string(text) + " " + std::to_string(politeness);
+}
+
+TEST(WxAnnouncement, OneSignalOfTheAtkLoaded) {
+  auto* frame = new wxFrame(nullptr, wxID_ANY, "Varnel");
+  AtkObject* accessible = gtk_widget_get_accessible(frame->GetHandle());
+  const bool notifications = g_signal_lookup("notification", ATK_TYPE_OBJECT) != 0;
+  g_signal_connect(accessible, "announcement", G_CALLBACK(OnAnnouncement), nullptr);
+  if (notifications)
+    g_signal_connect(accessible, "notification", G_CALLBACK(OnNotification), nullptr);
+  pwx::AnnounceThrough(*frame, "印刷を　終了しました");
+  EXPECT_EQ(heard, notifications ? "notification 印刷を　終了しました 1"
+                                 : "announcement 印刷を　終了しました");
+  frame->Destroy();
+}
 
 }  // namespace
 }  // namespace test

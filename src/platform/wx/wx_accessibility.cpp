@@ -48,10 +48,19 @@ void AnnounceThrough(wxWindow& window, std::string_view text) {
   GtkWidget* widget = window.GetHandle();
   if (widget == nullptr) return;
   AtkObject* accessible = gtk_widget_get_accessible(widget);
-  // The signal exists from ATK 2.46 on; older libraries would warn about an unknown one.
-  if (accessible == nullptr || g_signal_lookup("announcement", ATK_TYPE_OBJECT) == 0) return;
+  if (accessible == nullptr) return;
   const std::string sentence(text);
-  g_signal_emit_by_name(accessible, "announcement", sentence.c_str());
+  // ATK 2.50 replaced `announcement` with `notification`, which also carries how urgent the
+  // text is. The library loaded may be newer than the headers built against (a system with
+  // backports), so the signal is looked up at run time, and ATK's value for "polite" (the
+  // reader finishes what it is saying first; AtkLive of ATK 2.50) is spelled out here.
+  constexpr gint kPolite = 1;
+  if (g_signal_lookup("notification", ATK_TYPE_OBJECT) != 0) {
+    g_signal_emit_by_name(accessible, "notification", sentence.c_str(), kPolite);
+  } else if (g_signal_lookup("announcement", ATK_TYPE_OBJECT) != 0) {
+    // ATK 2.46 and 2.48; older libraries have neither signal and would warn about it.
+    g_signal_emit_by_name(accessible, "announcement", sentence.c_str());
+  }
 }
 
 #else
