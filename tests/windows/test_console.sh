@@ -40,7 +40,7 @@ shown=$(grep -c '^ESA721点字プリンタ第[1-4][0-9][0-9]号 ' "$work/console
 /usr/lib/wine/wine64 "$exe" info "$samples/sample.BES" --settings "$work/3.ini" \
   >"$work/stdout" 2>"$work/stderr"
 expect_status 0 $? "redirected"
-printf 'cells_per_line: 32\nlines_per_page: 18\npages: 4\ngraphics: 図形あり\n' >"$work/expected"
+printf 'cells_per_line: 32\nlines_per_page: 18\npages: 4\ngraphics: 図形あり\nsheets: 4\n' >"$work/expected"
 cmp -s "$work/expected" "$work/stdout" || bad "redirected: $(od -c "$work/stdout" | head -5)"
 [ -s "$work/stderr" ] && bad "redirected: messages $(cat "$work/stderr")"
 
