@@ -173,7 +173,7 @@ TYPED_TEST_P(DialogHostContract, EveryHiddenButtonsAltKeyClicksItOnceFromAnEdit)
       {'7', res::kIdcKeyEndPage},  {'8', res::kIdcKeyCopies},      {'9', res::kIdcKeyOptions},
       {'S', res::kIdcKeySingle},   {'O', res::kIdcKeyFront},       {'U', res::kIdcKeyBack},
       {'Z', res::kIdcKeyGraphics}, {'K', res::kIdcKeyPageBreak},   {'W', res::kIdcKeyDouble},
-      {'J', res::kIdcKeyJob}};
+      {'J', res::kIdcKeyJob},      {'R', res::kIdcKeyReadPages}};
   this->Focus(res::kIdcCopies);
   for (const auto& [key, id] : keys) {
     dlg.events.clear();
