@@ -23,17 +23,6 @@ using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
 
 bool Succeeded() { return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; }
 
-ipp_t* Request(ipp_op_t operation, const std::string& printer) {
-  char uri[HTTP_MAX_URI];
-  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                   "/printers/%s", printer.c_str());
-  ipp_t* request = ippNewRequest(operation);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-               cupsUser());
-  return request;
-}
-
 std::string Text(ipp_t* response, const char* name) {
   ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_TEXT);
   const char* text = a != nullptr ? ippGetString(a, 0, nullptr) : nullptr;
@@ -49,8 +38,8 @@ int Enum(ipp_t* response, const char* name) {
 // server did not answer. A job the server no longer knows is kGone.
 bool AskJob(http_t* http, const std::string& printer, int job, JobReport& report) {
   static const char* const kJobAttributes[] = {"job-state", "job-printer-state-message"};
-  ipp_t* request = Request(IPP_OP_GET_JOB_ATTRIBUTES, printer);
-  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+  ipp_t* request = JobRequest(IPP_OP_GET_JOB_ATTRIBUTES, printer, job);
+  if (request == nullptr) return false;
   ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                 static_cast<int>(std::size(kJobAttributes)), nullptr, kJobAttributes);
   const Ipp jobAnswer(cupsDoRequest(http, request, "/"));
@@ -61,7 +50,7 @@ bool AskJob(http_t* http, const std::string& printer, int job, JobReport& report
   if (!jobAnswer || !Succeeded()) return false;
 
   static const char* const kPrinterAttributes[] = {"printer-state", "printer-state-message"};
-  request = Request(IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
+  request = QueueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
   ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                 static_cast<int>(std::size(kPrinterAttributes)), nullptr, kPrinterAttributes);
   const Ipp printerAnswer(cupsDoRequest(http, request, "/"));

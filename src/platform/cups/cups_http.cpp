@@ -50,4 +50,23 @@ bool CancelJob(const std::string& printer, int job, const std::function<bool()>&
   return cupsCancelJob2(http->get(), printer.c_str(), job, 0) <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
+ipp_t* QueueRequest(ipp_op_t operation, const std::string& printer) {
+  char uri[HTTP_MAX_URI];
+  if (httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                       "/printers/%s", printer.c_str()) != HTTP_URI_STATUS_OK) {
+    return nullptr;
+  }
+  ipp_t* request = ippNewRequest(operation);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  return request;
+}
+
+ipp_t* JobRequest(ipp_op_t operation, const std::string& printer, int job) {
+  ipp_t* request = QueueRequest(operation, printer);
+  if (request != nullptr) ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+  return request;
+}
+
 }  // namespace platform::cups

@@ -43,6 +43,11 @@ class Http {
 std::string ServerError();
 std::string ConnectError();
 
+// A request about the queue `printer` (nullptr when its name makes no URI), or about one
+// of its jobs, from this program's user.
+ipp_t* QueueRequest(ipp_op_t operation, const std::string& printer);
+ipp_t* JobRequest(ipp_op_t operation, const std::string& printer, int job);
+
 // Cancels the job on a new connection: the connection that carried the job may be
 // broken or still inside its request. The cancel waits a few seconds at most, and less
 // when `keepWaiting` gives up first. False when the server did not confirm it.

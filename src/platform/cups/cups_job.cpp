@@ -22,14 +22,8 @@ constexpr std::uint64_t kMostSeconds = 0x7FFFFFFF;
 // Gives the held job the time it needs to print, now that its size is known. A server
 // that refuses leaves the value the job was created with, so the job prints all the same.
 void SetCancelAfter(http_t* http, const std::string& printer, int job, std::uint64_t seconds) {
-  char uri[HTTP_MAX_URI];
-  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                   "/printers/%s", printer.c_str());
-  ipp_t* request = ippNewRequest(IPP_OP_SET_JOB_ATTRIBUTES);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-               cupsUser());
+  ipp_t* request = JobRequest(IPP_OP_SET_JOB_ATTRIBUTES, printer, job);
+  if (request == nullptr) return;
   ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-cancel-after",
                 static_cast<int>(seconds));
   ippDelete(cupsDoRequest(http, request, "/jobs/"));
@@ -37,14 +31,8 @@ void SetCancelAfter(http_t* http, const std::string& printer, int job, std::uint
 
 // Lets the held job print. False when the server did not confirm it.
 bool ReleaseJob(http_t* http, const std::string& printer, int job) {
-  char uri[HTTP_MAX_URI];
-  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                   "/printers/%s", printer.c_str());
-  ipp_t* request = ippNewRequest(IPP_OP_RELEASE_JOB);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-               cupsUser());
+  ipp_t* request = JobRequest(IPP_OP_RELEASE_JOB, printer, job);
+  if (request == nullptr) return false;
   ippDelete(cupsDoRequest(http, request, "/jobs/"));
   return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }

@@ -31,17 +31,10 @@ void AddPrinter(std::vector<PrinterInfo>& printers, const char* name, const char
 // the answer's status is all that counts, and a smaller request keeps a job close to the
 // cost of `lp`.
 bool QueueExists(http_t* http, const std::string& name) {
-  char uri[HTTP_MAX_URI];
-  if (httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                       "/printers/%s", name.c_str()) != HTTP_URI_STATUS_OK) {
-    return false;
-  }
-  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ipp_t* request = QueueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, name);
+  if (request == nullptr) return false;
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                "printer-name");
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-               cupsUser());
   const IppResponse response(cupsDoRequest(http, request, "/"));  // frees `request`
   return response != nullptr && Succeeded(cupsLastError());
 }
