@@ -249,8 +249,8 @@ void DialogHost::ShowModeless() {
 void DialogHost::StartTimer(unsigned milliseconds) {
   if (!timer_) {
     timer_ = std::make_unique<wxTimer>(window_);
-    window_->Bind(
-        wxEVT_TIMER, [this](wxTimerEvent&) { dialog_.OnTimer(); }, timer_->GetId());
+    auto onTimer = [this](wxTimerEvent&) { dialog_.OnTimer(); };
+    window_->Bind(wxEVT_TIMER, onTimer, timer_->GetId());
   }
   timer_->Start(static_cast<int>(milliseconds));
 }
