@@ -1,7 +1,7 @@
 #!/bin/bash
-# What the keyboard does in wx alone: the read-backs announced to the screen reader by the
-# main window, and characters from the input method in the digit edits. (Tab, Enter, Esc
-# and the Alt keys of every back end: tests/support/dialog_host_contract.h.)
+# What the keyboard does in wx alone: characters from the input method in the digit edits.
+# (Tab, Enter, Esc and the Alt keys of every back end: tests/support/dialog_host_contract.h;
+# the sentences a screen reader hears: test_keyboard_session.sh under Orca.)
 # shellcheck source=gui_lib.sh
 source "$GUI_LIB"
 
@@ -9,20 +9,6 @@ mkdir -p "$WORK/spool"
 : >"$WORK/spool/printers"   # a spooler without embossers
 start_app --spooler "dir:$WORK/spool" --settings "$WORK/Varnel.ini" || finish
 field() { a11y_dump "$WORK/a11y.txt"; a11y_field "$WORK/a11y.txt" "$@"; }
-
-# Read-backs through the accelerator table, on the clipboard and as announcements to
-# the screen reader.
-/usr/bin/python3 "$HERE_LIB/a11y_listen.py" 4 >"$WORK/announced.txt" 2>"$WORK/listen.err" &
-LISTEN_PID=$!
-for _ in $(seq 1 100); do grep -q LISTENING "$WORK/announced.txt" && break; sleep 0.05; done
-key alt+1
-check "Alt+1 without an embosser" "てんじプリンタが　せんたく　されていません" "$(clip)"
-key alt+9
-check "Alt+9 on first start" "図形出力　チェックなし　改ページ出力　チェックあり" "$(clip)"
-wait "$LISTEN_PID"
-check "both announced by the main window" \
-  "frame|Varnel|てんじプリンタが　せんたく　されていません frame|Varnel|図形出力　チェックなし　改ページ出力　チェックあり" \
-  "$(grep -v LISTENING "$WORK/announced.txt" | xargs -d'\n')"
 
 # Digit edits: a typed letter never arrives, and the selection stays.
 key alt+8

@@ -21,7 +21,7 @@ wait_ready || finish
 a11y_dump "$WORK/a11y.txt"
 check "focus on Browse" "push button|ファイル参照(4)" "$(a11y_focused "$WORK/a11y.txt")"
 key alt+1
-check "no embosser" "てんじプリンタが　せんたく　されていません" "$(clip)"
+check "no embosser" "$(sentence NO_PRINTER)" "$(clip)"
 close_box
 wait_exit 10 || bad "the close box ends the program"
 check "exit status" 0 "$EXIT_STATUS"

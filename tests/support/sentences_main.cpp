@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
     const std::pair<std::string_view, std::string_view> all[] = {
         {"PRINT_FINISHED", speech::kPrintFinished},
         {"NO_FILE", speech::kNoFile},
+        {"NO_PRINTER", speech::kNoPrinter},
         {"CLOSING", speech::kClosing},
         {"SINGLE_SET", speech::kSingleSet},
         {"FRONT_SET", speech::kFrontSet},
