@@ -94,6 +94,38 @@ bool Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   return true;
 }
 
+bool Spooler::LookUpPort(std::string_view printerName, std::string& port) {
+  lastError_->clear();
+  const std::string name(printerName);
+  // An empty name would stand for the default queue; a name that makes no URI names none.
+  ipp_t* request = name.empty() ? nullptr : QueueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, name);
+  if (request == nullptr) return true;
+  const std::unique_ptr<cups::Http> http = cups::Http::Connect(keepWaiting_);
+  if (!http) {
+    ippDelete(request);
+    *lastError_ = cups::ConnectError();
+    return false;
+  }
+  static const char* const kAttributes[] = {"printer-name", "device-uri"};
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
+  const IppResponse response(cupsDoRequest(http->get(), request, "/"));  // frees `request`
+  const ipp_status_t status = cupsLastError();
+  if (status == IPP_STATUS_ERROR_NOT_FOUND) return true;
+  if (!response || !Succeeded(status)) {
+    *lastError_ = cups::ServerError();
+    return false;
+  }
+  // The scheduler finds a queue whatever the letter case; the name must be exactly this one.
+  ipp_attribute_t* found = ippFindAttribute(response.get(), "printer-name", IPP_TAG_NAME);
+  const char* foundName = found != nullptr ? ippGetString(found, 0, nullptr) : nullptr;
+  if (foundName == nullptr || name != foundName) return true;
+  ipp_attribute_t* uri = ippFindAttribute(response.get(), "device-uri", IPP_TAG_URI);
+  const char* deviceUri = uri != nullptr ? ippGetString(uri, 0, nullptr) : nullptr;
+  port = deviceUri != nullptr ? UriWithoutCredentials(deviceUri) : "";
+  return true;
+}
+
 std::unique_ptr<PrinterConnection> Spooler::Open(std::string_view printerName) {
   // An empty name would stand for the default queue.
   if (printerName.empty()) return nullptr;

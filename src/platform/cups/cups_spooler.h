@@ -19,6 +19,8 @@ class Spooler : public platform::Spooler {
   ~Spooler() override;
 
   bool EnumeratePrinters(std::vector<PrinterInfo>& printers) override;
+  // Asks the one queue, not the list of all.
+  bool LookUpPort(std::string_view printerName, std::string& port) override;
   std::unique_ptr<PrinterConnection> Open(std::string_view printerName) override;
   std::string LastError() const override { return *lastError_; }
 
