@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 #include <string>
 
 #include "platform/cups/cups_follow.h"
@@ -27,6 +28,32 @@ void SetCancelAfter(http_t* http, const std::string& printer, int job, std::uint
   ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-cancel-after",
                 static_cast<int>(seconds));
   ippDelete(cupsDoRequest(http, request, "/jobs/"));
+}
+
+// Creates a job on the queue and returns its id, 0 when the server refused. Asked of the
+// queue directly: libcups's cupsCreateJob first fetches the queue's whole description
+// twice, which a raw job does not need (the queue's existence is checked when it opens).
+int CreateJob(http_t* http, const std::string& printer, const std::string& title,
+              std::span<cups_option_t> options) {
+  ipp_t* request = QueueRequest(IPP_OP_CREATE_JOB, printer);
+  if (request == nullptr) return 0;
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.c_str());
+  const int count = static_cast<int>(options.size());
+  cupsEncodeOptions2(request, count, options.data(), IPP_TAG_OPERATION);
+  cupsEncodeOptions2(request, count, options.data(), IPP_TAG_JOB);
+  // Posted to the queue's own resource, as lp posts it (a server's policy may name it).
+  char scheme[32], user[256], host[256], resource[HTTP_MAX_URI];
+  int port = 0;
+  httpSeparateURI(HTTP_URI_CODING_ALL,
+                  ippGetString(ippFindAttribute(request, "printer-uri", IPP_TAG_URI), 0, nullptr),
+                  scheme, sizeof scheme, user, sizeof user, host, sizeof host, &port, resource,
+                  sizeof resource);
+  ipp_t* response = cupsDoRequest(http, request, resource);
+  ipp_attribute_t* id = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
+  const int job =
+      id != nullptr && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE ? ippGetInteger(id, 0) : 0;
+  ippDelete(response);
+  return job;
 }
 
 // Lets the held job print. False when the server did not confirm it.
@@ -85,7 +112,7 @@ bool Job::StartDocument(std::string_view documentName) {
                              {copiesName, copiesValue},
                              {sheetsName, sheetsValue},
                              {cancelName, cancelValue.data()}};
-  job_ = cupsCreateJob(http_->get(), printer_.c_str(), title.c_str(), std::size(options), options);
+  job_ = CreateJob(http_->get(), printer_, title, options);
   if (job_ <= 0) {
     job_ = 0;
     return Fail(ServerError());
