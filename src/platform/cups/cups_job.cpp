@@ -20,16 +20,6 @@ constexpr std::uint64_t kSchedulerDefaultSeconds = 3 * 60 * 60;
 // The largest value the attribute takes (an IPP integer).
 constexpr std::uint64_t kMostSeconds = 0x7FFFFFFF;
 
-// Gives the held job the time it needs to print, now that its size is known. A server
-// that refuses leaves the value the job was created with, so the job prints all the same.
-void SetCancelAfter(http_t* http, const std::string& printer, int job, std::uint64_t seconds) {
-  ipp_t* request = JobRequest(IPP_OP_SET_JOB_ATTRIBUTES, printer, job);
-  if (request == nullptr) return;
-  ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-cancel-after",
-                static_cast<int>(seconds));
-  ippDelete(cupsDoRequest(http, request, "/jobs/"));
-}
-
 // Creates a job on the queue and returns its id, 0 when the server refused. Asked of the
 // queue directly: libcups's cupsCreateJob first fetches the queue's whole description
 // twice, which a raw job does not need (the queue's existence is checked when it opens).
@@ -56,12 +46,21 @@ int CreateJob(http_t* http, const std::string& printer, const std::string& title
   return job;
 }
 
-// Lets the held job print. False when the server did not confirm it.
-bool ReleaseJob(http_t* http, const std::string& printer, int job) {
-  ipp_t* request = JobRequest(IPP_OP_RELEASE_JOB, printer, job);
+// Gives the held job the time it needs to print, now that its size is known, and lets it
+// print: one request. A server that refuses the time limit is asked to release the job
+// alone, which then prints with the limit it was created with. False when the server did
+// not confirm the release.
+bool ReleaseJob(http_t* http, const std::string& printer, int job, std::uint64_t seconds) {
+  auto succeeded = [] { return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; };
+  ipp_t* request = JobRequest(IPP_OP_SET_JOB_ATTRIBUTES, printer, job);
   if (request == nullptr) return false;
+  ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-cancel-after",
+                static_cast<int>(seconds));
+  ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "job-hold-until", nullptr, "no-hold");
   ippDelete(cupsDoRequest(http, request, "/jobs/"));
-  return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+  if (succeeded()) return true;
+  ippDelete(cupsDoRequest(http, JobRequest(IPP_OP_RELEASE_JOB, printer, job), "/jobs/"));
+  return succeeded();
 }
 
 }  // namespace
@@ -175,8 +174,7 @@ bool Job::EndDocument() {
     GiveUp();
     return false;
   }
-  SetCancelAfter(http_->get(), printer_, job_, CancelAfterSeconds(documentBytes_));
-  if (!ReleaseJob(http_->get(), printer_, job_)) {
+  if (!ReleaseJob(http_->get(), printer_, job_, CancelAfterSeconds(documentBytes_))) {
     Fail(ServerError());
     GiveUp();
     return false;
