@@ -91,11 +91,26 @@ bool Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
     }
   }
   if (inPrinter) AddPrinter(printers, name, deviceUri);
+  listed_ = printers;
+  listedAt_ = std::chrono::steady_clock::now();
   return true;
+}
+
+const PrinterInfo* Spooler::Listed(std::string_view printerName) const {
+  constexpr std::chrono::seconds kMoment(2);
+  if (std::chrono::steady_clock::now() - listedAt_ > kMoment) return nullptr;
+  for (const PrinterInfo& p : listed_) {
+    if (p.name == printerName) return &p;
+  }
+  return nullptr;
 }
 
 bool Spooler::LookUpPort(std::string_view printerName, std::string& port) {
   lastError_->clear();
+  if (const PrinterInfo* listed = Listed(printerName)) {
+    port = listed->port;
+    return true;
+  }
   const std::string name(printerName);
   // An empty name would stand for the default queue; a name that makes no URI names none.
   ipp_t* request = name.empty() ? nullptr : QueueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, name);
@@ -136,6 +151,7 @@ std::unique_ptr<PrinterConnection> Spooler::Open(std::string_view printerName) {
     return nullptr;
   }
   std::string name(printerName);
+  // Asked even just after a listing: a queue removed since then fails to open, as it should.
   if (!QueueExists(http->get(), name)) {
     *lastError_ = cups::ServerError();
     return nullptr;

@@ -2,6 +2,7 @@
 // user name or password) is the port, and each job is one raw document.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,7 +26,14 @@ class Spooler : public platform::Spooler {
   std::string LastError() const override { return *lastError_; }
 
  private:
+  // The queue of that exact name in a listing made a moment ago (as when the program starts
+  // and looks up the remembered embosser's port, or varnel-cli chooses one at once), or
+  // nullptr: the scheduler is asked again after that.
+  const PrinterInfo* Listed(std::string_view printerName) const;
+
   std::function<bool()> keepWaiting_;
+  std::vector<PrinterInfo> listed_;
+  std::chrono::steady_clock::time_point listedAt_{};
   // Shared with the jobs it opens, which tell why they failed.
   std::shared_ptr<std::string> lastError_ = std::make_shared<std::string>();
 };
