@@ -4,7 +4,11 @@
 
 namespace preview {
 
+namespace {
+
 bool IsCell(std::uint8_t byte) { return byte >= 0x20 && byte <= 0x7F; }
+
+}  // namespace
 
 std::uint8_t CellDots(std::uint8_t byte) {
   if (!IsCell(byte)) return 0;

@@ -22,6 +22,5 @@ std::string UnicodeLine(std::string_view brailleAscii);
 // The six-dot pattern (dot n is bit n - 1) of a byte, with small letters read as capitals;
 // nothing for a byte that is no cell.
 std::uint8_t CellDots(std::uint8_t byte);
-bool IsCell(std::uint8_t byte);
 
 }  // namespace preview

@@ -96,8 +96,4 @@ std::string JobWatch::LastJobSentence() const {
   return jobs_.empty() ? std::string() : jobs_.back().follower.Sentence();
 }
 
-FollowState JobWatch::LastJobState() const {
-  return jobs_.empty() ? FollowState::kInSpooler : jobs_.back().follower.State();
-}
-
 }  // namespace print

@@ -27,7 +27,6 @@ class JobFollower {
   // changed to one worth saying, else an empty string: each state is said once, a return
   // to the queue after a stop is not said, and nothing more after the job ended.
   std::string Observe(const platform::JobReport& report);
-  FollowState State() const { return state_; }
   bool Ended() const;
   // The sentence of the current state, with the spooler's reason after an ideographic space.
   std::string Sentence() const;
@@ -48,8 +47,6 @@ class JobWatch {
   bool Following() const;
   // The sentence of the last job's state; empty when no job was followed yet.
   std::string LastJobSentence() const;
-  // The last job's state; kInSpooler when there is none.
-  FollowState LastJobState() const;
 
  private:
   struct Job {

@@ -12,7 +12,6 @@ namespace {
 
 using platform::JobPhase;
 using platform::JobReport;
-using print::FollowState;
 using ::testing::ElementsAre;
 
 const JobReport kQueued{JobPhase::kQueued, false, {}};

@@ -17,14 +17,12 @@ int Units(double v) { return static_cast<int>(std::lround(v * kUnitsPerPixel)); 
 
 void DrawPicture(HDC dc, const RECT& area, const Picture& picture) {
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  if (picture.width <= 0 || picture.height <= 0 || width <= 2 || height <= 2) return;
-
-  // The page as large as the control allows, in its middle, one pixel clear of the edge.
-  const double scale = std::min((width - 2) / picture.width, (height - 2) / picture.height);
-  const double left = area.left + (width - picture.width * scale) / 2;
-  const double top = area.top + (height - picture.height * scale) / 2;
+  const std::optional<Placement> place =
+      PlaceIn(picture, area.right - area.left, area.bottom - area.top);
+  if (!place) return;
+  const double scale = place->scale;
+  const double left = area.left + place->left;
+  const double top = area.top + place->top;
 
   const int saved = SaveDC(dc);
   SetMapMode(dc, MM_ANISOTROPIC);

@@ -25,12 +25,9 @@ void PictureWindow::OnPaint(wxPaintEvent&) {
   dc.SetBackground(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
   dc.Clear();
   const wxSize area = GetClientSize();
-  if (picture_.width <= 0 || picture_.height <= 0 || area.x <= 2 || area.y <= 2) return;
-
-  // The page as large as the control allows, in its middle, one pixel clear of the edge.
-  const double scale = std::min((area.x - 2) / picture_.width, (area.y - 2) / picture_.height);
-  const double left = (area.x - picture_.width * scale) / 2;
-  const double top = (area.y - picture_.height * scale) / 2;
+  const std::optional<Placement> place = PlaceIn(picture_, area.x, area.y);
+  if (!place) return;
+  const auto [scale, left, top] = *place;
 
   const std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
   if (!gc) return;
