@@ -1,7 +1,8 @@
 // BASE and NAB files: a 514-byte header of which only the page geometry is read, then
 // plain braille lines. A file shorter than the header reads its missing header bytes as
 // zero (and has no text).
-#include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "document/braille_document.h"
 
@@ -12,6 +13,13 @@ namespace {
 constexpr std::size_t kHeaderSize = 514;
 
 std::uint8_t At(Bytes file, std::size_t i) { return i < file.size() ? file[i] : 0; }
+
+// The first `byte` in [from, to), or `to`.
+const std::uint8_t* Find(const std::uint8_t* from, const std::uint8_t* to, std::uint8_t byte) {
+  if (from == to) return to;
+  const void* found = std::memchr(from, byte, static_cast<std::size_t>(to - from));
+  return found ? static_cast<const std::uint8_t*>(found) : to;
+}
 
 }  // namespace
 
@@ -25,13 +33,21 @@ BrailleDocument ParseBaseNab(Bytes file) {
   // Each line is taken whole, and the list is made its final size at once, so that the
   // document holds no more memory than it needs.
   const Bytes text = file.subspan(headerEnd);
-  const auto textEnd = std::find(text.begin(), text.end(), std::uint8_t{0x1A});
-  doc.lines.reserve(
-      static_cast<std::size_t>(std::count(text.begin(), textEnd, std::uint8_t{0x0A})));
-  for (auto start = text.begin();;) {
-    const auto lf = std::find(start, textEnd, std::uint8_t{0x0A});
+  const std::uint8_t* const begin = text.data();
+  const std::uint8_t* const end = begin + text.size();
+  const std::uint8_t* textEnd = Find(begin, end, 0x1A);
+  std::size_t lineCount = 0;
+  for (const std::uint8_t* p = begin; (p = Find(p, textEnd, 0x0A)) != textEnd; ++p) ++lineCount;
+  doc.lines.reserve(lineCount);
+  for (const std::uint8_t* start = begin;;) {
+    const std::uint8_t* const lf = Find(start, textEnd, 0x0A);
     if (lf == textEnd) break;
-    std::erase(doc.lines.emplace_back(start, lf), '\r');
+    // Most lines end in CR LF and hold no other CR: that one is left out without a search.
+    const std::uint8_t* last = lf;
+    if (last != start && last[-1] == '\r') --last;
+    std::string& line = doc.lines.emplace_back(reinterpret_cast<const char*>(start),
+                                               static_cast<std::size_t>(last - start));
+    if (Find(start, last, '\r') != last) std::erase(line, '\r');
     start = lf + 1;
   }
 
