@@ -116,6 +116,8 @@ class CVarnelDlg : public platform::Dialog {
   void RunPrintJob();
   // One byte of the running job to the spooler; a failure sets m_bJobFailed.
   void WriteByte(std::uint8_t byte);
+  // Bytes in a row: one write where the spooler takes runs, else a write per byte.
+  void WriteBytes(std::span<const std::uint8_t> bytes);
   void ThrottleForPort();
   // The job as the encoder takes it, from the running job's members.
   print::JobSpec RunningJobSpec() const;

@@ -25,6 +25,10 @@ class PrinterConnection {
   // Writes bytes to the document; `written` receives how many were accepted. False on
   // failure.
   virtual bool Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) = 0;
+  // True where a write of several bytes does exactly what writes of one byte each would
+  // do: the write only fills the document's buffer. A job then hands over its bytes a run
+  // at a time; elsewhere each byte is a write of its own.
+  virtual bool TakesRuns() const { return false; }
   // Completes the document; false when it could not be delivered.
   virtual bool EndDocument() = 0;
   // Gives the document up: nothing of it is printed.

@@ -82,6 +82,10 @@ class DialogSink : public print::ByteSink {
     dlg_.WriteByte(byte);
     return !dlg_.m_bJobFailed;
   }
+  bool PutRun(std::span<const std::uint8_t> bytes) override {
+    dlg_.WriteBytes(bytes);
+    return !dlg_.m_bJobFailed;
+  }
 
  private:
   CVarnelDlg& dlg_;

@@ -41,6 +41,8 @@ class Job : public PrinterConnection {
   // can no longer succeed. A request to end the program fails the job the same way, so
   // that it is cancelled rather than left held on the server.
   bool Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) override;
+  // A write only adds to the block under way.
+  bool TakesRuns() const override { return true; }
   // Sends the bytes still collected and ends the document; false when a block could not be
   // sent or the scheduler did not take the job, which is then cancelled so that no part
   // of it prints.

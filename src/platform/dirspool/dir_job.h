@@ -20,6 +20,7 @@ class DirJob : public PrinterConnection {
 
   bool StartDocument(std::string_view documentName) override;
   bool Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* written) override;
+  bool TakesRuns() const override { return true; }
   bool EndDocument() override;
   void AbortDocument() override;
   void Close() override;

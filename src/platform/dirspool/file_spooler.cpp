@@ -29,6 +29,7 @@ class FileJob : public PrinterConnection {
     *written = size;
     return true;
   }
+  bool TakesRuns() const override { return true; }
   bool EndDocument() override;
   void AbortDocument() override {
     file_.Discard();
