@@ -17,21 +17,21 @@ constexpr std::chrono::milliseconds kAskInterval(1000);
 constexpr int kFollowConnectMilliseconds = 1000;
 
 struct IppDeleter {
-  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+  void operator()(ipp_t* ipp) const { Cups().ippDelete(ipp); }
 };
 using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
 
-bool Succeeded() { return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; }
+bool Succeeded() { return Cups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; }
 
 std::string Text(ipp_t* response, const char* name) {
-  ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_TEXT);
-  const char* text = a != nullptr ? ippGetString(a, 0, nullptr) : nullptr;
+  ipp_attribute_t* a = Cups().ippFindAttribute(response, name, IPP_TAG_TEXT);
+  const char* text = a != nullptr ? Cups().ippGetString(a, 0, nullptr) : nullptr;
   return text != nullptr ? text : "";
 }
 
 int Enum(ipp_t* response, const char* name) {
-  ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_ENUM);
-  return a != nullptr ? ippGetInteger(a, 0) : 0;
+  ipp_attribute_t* a = Cups().ippFindAttribute(response, name, IPP_TAG_ENUM);
+  return a != nullptr ? Cups().ippGetInteger(a, 0) : 0;
 }
 
 // The job's state and its queue's from one pair of requests on `http`; false when the
@@ -40,10 +40,10 @@ bool AskJob(http_t* http, const std::string& printer, int job, JobReport& report
   static const char* const kJobAttributes[] = {"job-state", "job-printer-state-message"};
   ipp_t* request = JobRequest(IPP_OP_GET_JOB_ATTRIBUTES, printer, job);
   if (request == nullptr) return false;
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                static_cast<int>(std::size(kJobAttributes)), nullptr, kJobAttributes);
-  const Ipp jobAnswer(cupsDoRequest(http, request, "/"));
-  if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
+  Cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                       static_cast<int>(std::size(kJobAttributes)), nullptr, kJobAttributes);
+  const Ipp jobAnswer(Cups().cupsDoRequest(http, request, "/"));
+  if (Cups().cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
     report = {JobPhase::kGone, false, {}};
     return true;
   }
@@ -51,9 +51,10 @@ bool AskJob(http_t* http, const std::string& printer, int job, JobReport& report
 
   static const char* const kPrinterAttributes[] = {"printer-state", "printer-state-message"};
   request = QueueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                static_cast<int>(std::size(kPrinterAttributes)), nullptr, kPrinterAttributes);
-  const Ipp printerAnswer(cupsDoRequest(http, request, "/"));
+  Cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                       static_cast<int>(std::size(kPrinterAttributes)), nullptr,
+                       kPrinterAttributes);
+  const Ipp printerAnswer(Cups().cupsDoRequest(http, request, "/"));
   if (!printerAnswer || !Succeeded()) return false;
 
   const std::string jobMessage = Text(jobAnswer.get(), "job-printer-state-message");

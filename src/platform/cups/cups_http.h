@@ -2,11 +2,11 @@
 // or the local socket), and the cancellation of a job on a connection of its own.
 #pragma once
 
-#include <cups/cups.h>
-
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "platform/cups/cups_library.h"
 
 namespace platform::cups {
 
@@ -17,10 +17,10 @@ inline constexpr int kConnectMilliseconds = 5000;
 
 class Http {
  public:
-  // Connects; nullptr when the server does not answer. Whenever a request has waited
-  // kWaitSeconds on the server, `keepWaiting` decides whether to go on waiting (true) or
-  // to give the request up (false), which then fails.
-  // Connecting itself gives up after `connectMilliseconds`.
+  // Connects; nullptr when the server does not answer or libcups cannot be loaded. Whenever a
+  // request has waited kWaitSeconds on the server, `keepWaiting` decides whether to go on waiting
+  // (true) or to give the request up (false), which then fails. Connecting itself gives up after
+  // `connectMilliseconds`.
   static std::unique_ptr<Http> Connect(std::function<bool()> keepWaiting,
                                        int connectMilliseconds = kConnectMilliseconds);
 
@@ -39,7 +39,7 @@ class Http {
 };
 
 // Why the last request failed, in one line: the server's name and libcups's words; after a
-// failed Connect, that the server did not answer.
+// failed Connect, that the server did not answer, or that libcups could not be loaded.
 std::string ServerError();
 std::string ConnectError();
 

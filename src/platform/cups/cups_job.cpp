@@ -27,22 +27,24 @@ int CreateJob(http_t* http, const std::string& printer, const std::string& title
               std::span<cups_option_t> options) {
   ipp_t* request = QueueRequest(IPP_OP_CREATE_JOB, printer);
   if (request == nullptr) return 0;
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.c_str());
+  Cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.c_str());
   const int count = static_cast<int>(options.size());
-  cupsEncodeOptions2(request, count, options.data(), IPP_TAG_OPERATION);
-  cupsEncodeOptions2(request, count, options.data(), IPP_TAG_JOB);
+  Cups().cupsEncodeOptions2(request, count, options.data(), IPP_TAG_OPERATION);
+  Cups().cupsEncodeOptions2(request, count, options.data(), IPP_TAG_JOB);
   // Posted to the queue's own resource, as lp posts it (a server's policy may name it).
   char scheme[32], user[256], host[256], resource[HTTP_MAX_URI];
   int port = 0;
-  httpSeparateURI(HTTP_URI_CODING_ALL,
-                  ippGetString(ippFindAttribute(request, "printer-uri", IPP_TAG_URI), 0, nullptr),
-                  scheme, sizeof scheme, user, sizeof user, host, sizeof host, &port, resource,
-                  sizeof resource);
-  ipp_t* response = cupsDoRequest(http, request, resource);
-  ipp_attribute_t* id = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
-  const int job =
-      id != nullptr && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE ? ippGetInteger(id, 0) : 0;
-  ippDelete(response);
+  Cups().httpSeparateURI(
+      HTTP_URI_CODING_ALL,
+      Cups().ippGetString(Cups().ippFindAttribute(request, "printer-uri", IPP_TAG_URI), 0, nullptr),
+      scheme, sizeof scheme, user, sizeof user, host, sizeof host, &port, resource,
+      sizeof resource);
+  ipp_t* response = Cups().cupsDoRequest(http, request, resource);
+  ipp_attribute_t* id = Cups().ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
+  const int job = id != nullptr && Cups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE
+                      ? Cups().ippGetInteger(id, 0)
+                      : 0;
+  Cups().ippDelete(response);
   return job;
 }
 
@@ -51,15 +53,16 @@ int CreateJob(http_t* http, const std::string& printer, const std::string& title
 // alone, which then prints with the limit it was created with. False when the server did
 // not confirm the release.
 bool ReleaseJob(http_t* http, const std::string& printer, int job, std::uint64_t seconds) {
-  auto succeeded = [] { return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; };
+  auto succeeded = [] { return Cups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; };
   ipp_t* request = JobRequest(IPP_OP_SET_JOB_ATTRIBUTES, printer, job);
   if (request == nullptr) return false;
-  ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-cancel-after",
-                static_cast<int>(seconds));
-  ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "job-hold-until", nullptr, "no-hold");
-  ippDelete(cupsDoRequest(http, request, "/jobs/"));
+  Cups().ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-cancel-after",
+                       static_cast<int>(seconds));
+  Cups().ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "job-hold-until", nullptr, "no-hold");
+  Cups().ippDelete(Cups().cupsDoRequest(http, request, "/jobs/"));
   if (succeeded()) return true;
-  ippDelete(cupsDoRequest(http, JobRequest(IPP_OP_RELEASE_JOB, printer, job), "/jobs/"));
+  Cups().ippDelete(
+      Cups().cupsDoRequest(http, JobRequest(IPP_OP_RELEASE_JOB, printer, job), "/jobs/"));
   return succeeded();
 }
 
@@ -116,8 +119,8 @@ bool Job::StartDocument(std::string_view documentName) {
     job_ = 0;
     return Fail(ServerError());
   }
-  if (cupsStartDocument(http_->get(), printer_.c_str(), job_, title.c_str(), CUPS_FORMAT_RAW, 1) !=
-      HTTP_STATUS_CONTINUE) {
+  if (Cups().cupsStartDocument(http_->get(), printer_.c_str(), job_, title.c_str(), CUPS_FORMAT_RAW,
+                               1) != HTTP_STATUS_CONTINUE) {
     Fail(ServerError());
     GiveUp();  // a job without its document would wait on the server for nothing
     return false;
@@ -154,9 +157,9 @@ bool Job::Flush() {
   http_t* const http = http_->get();
   // A block that did not go fails the job: the document now lacks it. Some failures show
   // only in the connection's error, with CONTINUE reported.
-  const bool sent = cupsWriteRequestData(http, reinterpret_cast<const char*>(block_.data()),
-                                         block_.size()) == HTTP_STATUS_CONTINUE &&
-                    httpError(http) == 0;
+  const bool sent = Cups().cupsWriteRequestData(http, reinterpret_cast<const char*>(block_.data()),
+                                                block_.size()) == HTTP_STATUS_CONTINUE &&
+                    Cups().httpError(http) == 0;
   block_.clear();
   if (!sent) {
     state_ = State::kFailed;
@@ -169,7 +172,7 @@ bool Job::EndDocument() {
   if (state_ == State::kIdle) return false;
   // The bytes still collected go before the document ends.
   if (state_ == State::kFailed || !Flush() ||
-      cupsFinishDocument(http_->get(), printer_.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+      Cups().cupsFinishDocument(http_->get(), printer_.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
     Fail(ServerError());
     GiveUp();
     return false;

@@ -1,13 +1,12 @@
 // The queues of the CUPS scheduler, and opening one of them.
 #include "platform/cups/cups_spooler.h"
 
-#include <cups/cups.h>
-
 #include <iterator>
 #include <string_view>
 
 #include "platform/cups/cups_http.h"
 #include "platform/cups/cups_job.h"
+#include "platform/cups/cups_library.h"
 
 namespace platform::cups {
 
@@ -17,7 +16,7 @@ namespace {
 bool Succeeded(ipp_status_t status) { return status <= IPP_STATUS_OK_EVENTS_COMPLETE; }
 
 struct IppDeleter {
-  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+  void operator()(ipp_t* ipp) const { Cups().ippDelete(ipp); }
 };
 using IppResponse = std::unique_ptr<ipp_t, IppDeleter>;
 
@@ -33,10 +32,10 @@ void AddPrinter(std::vector<PrinterInfo>& printers, const char* name, const char
 bool QueueExists(http_t* http, const std::string& name) {
   ipp_t* request = QueueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, name);
   if (request == nullptr) return false;
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-               "printer-name");
-  const IppResponse response(cupsDoRequest(http, request, "/"));  // frees `request`
-  return response != nullptr && Succeeded(cupsLastError());
+  Cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                      "printer-name");
+  const IppResponse response(Cups().cupsDoRequest(http, request, "/"));  // frees `request`
+  return response != nullptr && Succeeded(Cups().cupsLastError());
 }
 
 }  // namespace
@@ -56,13 +55,13 @@ bool Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   // Asked directly rather than through cupsGetDests: no lpoptions instances, no network
   // browsing, and a server that does not answer is told apart from one without queues.
   static const char* const kAttributes[] = {"printer-name", "device-uri"};
-  ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-               cupsUser());
-  const IppResponse response(cupsDoRequest(http->get(), request, "/"));  // frees `request`
-  const ipp_status_t status = cupsLastError();
+  ipp_t* request = Cups().ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+  Cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                       static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
+  Cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                      Cups().cupsUser());
+  const IppResponse response(Cups().cupsDoRequest(http->get(), request, "/"));  // frees `request`
+  const ipp_status_t status = Cups().cupsLastError();
   if (status == IPP_STATUS_ERROR_NOT_FOUND) return true;  // the server has no queue
   if (!response || !Succeeded(status)) {
     *lastError_ = cups::ServerError();
@@ -73,10 +72,10 @@ bool Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
   const char* name = nullptr;
   const char* deviceUri = nullptr;
   bool inPrinter = false;
-  for (ipp_attribute_t* a = ippFirstAttribute(response.get()); a != nullptr;
-       a = ippNextAttribute(response.get())) {
-    const char* attribute = ippGetName(a);
-    if (ippGetGroupTag(a) != IPP_TAG_PRINTER || attribute == nullptr) {
+  for (ipp_attribute_t* a = Cups().ippFirstAttribute(response.get()); a != nullptr;
+       a = Cups().ippNextAttribute(response.get())) {
+    const char* attribute = Cups().ippGetName(a);
+    if (Cups().ippGetGroupTag(a) != IPP_TAG_PRINTER || attribute == nullptr) {
       if (inPrinter) AddPrinter(printers, name, deviceUri);
       name = deviceUri = nullptr;
       inPrinter = false;
@@ -85,9 +84,9 @@ bool Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
     inPrinter = true;
     const std::string_view key(attribute);
     if (key == "printer-name") {
-      name = ippGetString(a, 0, nullptr);
+      name = Cups().ippGetString(a, 0, nullptr);
     } else if (key == "device-uri") {
-      deviceUri = ippGetString(a, 0, nullptr);
+      deviceUri = Cups().ippGetString(a, 0, nullptr);
     }
   }
   if (inPrinter) AddPrinter(printers, name, deviceUri);
@@ -111,32 +110,36 @@ bool Spooler::LookUpPort(std::string_view printerName, std::string& port) {
     port = listed->port;
     return true;
   }
+  if (!LibraryLoaded()) {
+    *lastError_ = cups::ConnectError();
+    return false;
+  }
   const std::string name(printerName);
   // An empty name would stand for the default queue; a name that makes no URI names none.
   ipp_t* request = name.empty() ? nullptr : QueueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, name);
   if (request == nullptr) return true;
   const std::unique_ptr<cups::Http> http = cups::Http::Connect(keepWaiting_);
   if (!http) {
-    ippDelete(request);
+    Cups().ippDelete(request);
     *lastError_ = cups::ConnectError();
     return false;
   }
   static const char* const kAttributes[] = {"printer-name", "device-uri"};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
-  const IppResponse response(cupsDoRequest(http->get(), request, "/"));  // frees `request`
-  const ipp_status_t status = cupsLastError();
+  Cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                       static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
+  const IppResponse response(Cups().cupsDoRequest(http->get(), request, "/"));  // frees `request`
+  const ipp_status_t status = Cups().cupsLastError();
   if (status == IPP_STATUS_ERROR_NOT_FOUND) return true;
   if (!response || !Succeeded(status)) {
     *lastError_ = cups::ServerError();
     return false;
   }
   // The scheduler finds a queue whatever the letter case; the name must be exactly this one.
-  ipp_attribute_t* found = ippFindAttribute(response.get(), "printer-name", IPP_TAG_NAME);
-  const char* foundName = found != nullptr ? ippGetString(found, 0, nullptr) : nullptr;
+  ipp_attribute_t* found = Cups().ippFindAttribute(response.get(), "printer-name", IPP_TAG_NAME);
+  const char* foundName = found != nullptr ? Cups().ippGetString(found, 0, nullptr) : nullptr;
   if (foundName == nullptr || name != foundName) return true;
-  ipp_attribute_t* uri = ippFindAttribute(response.get(), "device-uri", IPP_TAG_URI);
-  const char* deviceUri = uri != nullptr ? ippGetString(uri, 0, nullptr) : nullptr;
+  ipp_attribute_t* uri = Cups().ippFindAttribute(response.get(), "device-uri", IPP_TAG_URI);
+  const char* deviceUri = uri != nullptr ? Cups().ippGetString(uri, 0, nullptr) : nullptr;
   port = deviceUri != nullptr ? UriWithoutCredentials(deviceUri) : "";
   return true;
 }

@@ -1,13 +1,12 @@
 // The port shown for a queue: its device URI without the credentials it may carry, as
 // libcups reads them (the scheduler and its back ends parse device URIs with it).
-#include <cups/http.h>
-
 #include <algorithm>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/cups/cups_library.h"
 #include "platform/cups/cups_spooler.h"
 
 namespace platform::cups {
@@ -48,8 +47,9 @@ std::optional<UriParts> Separate(const std::string& uri) {
   const int size = static_cast<int>(uri.size()) + 2;
   std::string scheme(size, '\0'), userInfo(size, '\0'), host(size, '\0'), resource(size, '\0');
   int port = 0;
-  if (httpSeparateURI(HTTP_URI_CODING_NONE, uri.c_str(), scheme.data(), size, userInfo.data(), size,
-                      host.data(), size, &port, resource.data(), size) < HTTP_URI_STATUS_OK) {
+  if (Cups().httpSeparateURI(HTTP_URI_CODING_NONE, uri.c_str(), scheme.data(), size,
+                             userInfo.data(), size, host.data(), size, &port, resource.data(),
+                             size) < HTTP_URI_STATUS_OK) {
     return std::nullopt;
   }
   return UriParts{UpToNul(scheme), UpToNul(userInfo), UpToNul(host), port, UpToNul(resource)};
@@ -58,9 +58,9 @@ std::optional<UriParts> Separate(const std::string& uri) {
 // libcups's spelling of the parts, with the user information given (or none).
 std::string Assemble(const UriParts& parts, const char* userInfo, int port, std::size_t size) {
   std::string uri(size, '\0');
-  if (httpAssembleURI(HTTP_URI_CODING_NONE, uri.data(), static_cast<int>(size),
-                      parts.scheme.c_str(), userInfo, parts.host.c_str(), port,
-                      parts.resource.c_str()) != HTTP_URI_STATUS_OK) {
+  if (Cups().httpAssembleURI(HTTP_URI_CODING_NONE, uri.data(), static_cast<int>(size),
+                             parts.scheme.c_str(), userInfo, parts.host.c_str(), port,
+                             parts.resource.c_str()) != HTTP_URI_STATUS_OK) {
     return {};
   }
   return UpToNul(uri);
