@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -50,6 +51,17 @@ bool BlockSink::Put(std::uint8_t byte) {
   if (failed_) return false;
   block_.push_back(byte);
   return block_.size() < kBlockSize || Flush();
+}
+
+bool BlockSink::PutRun(std::span<const std::uint8_t> bytes) {
+  // Each block goes out full, as byte by byte: only the copying is done a run at a time.
+  while (!failed_ && !bytes.empty()) {
+    const std::size_t take = std::min(bytes.size(), kBlockSize - block_.size());
+    block_.insert(block_.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(take));
+    bytes = bytes.subspan(take);
+    if (block_.size() == kBlockSize && !Flush()) return false;
+  }
+  return !failed_;
 }
 
 bool BlockSink::Flush() {

@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,7 @@ class BlockSink : public print::ByteSink {
  public:
   explicit BlockSink(int fd);
   bool Put(std::uint8_t byte) override;
+  bool PutRun(std::span<const std::uint8_t> bytes) override;
   // Writes what is held; false when it could not.
   bool Flush();
   bool Failed() const { return failed_; }
