@@ -13,11 +13,15 @@ namespace {
 using printers::SettingsRecord;
 
 // The record as the file holds it; bytes beyond the end of a short file read as zero.
-std::optional<SettingsRecord> ReadRecord(const std::string& path) {
-  const auto bytes = platform::ReadFilePrefix(path, printers::kRecordSize);
+// The file's record, a short file's missing bytes read as zero; `whole` tells whether the
+// file is exactly one record long.
+std::optional<SettingsRecord> ReadRecord(const std::string& path, bool* whole = nullptr) {
+  const auto bytes = platform::ReadFilePrefix(path, printers::kRecordSize + 1);
   if (!bytes) return std::nullopt;
   SettingsRecord record{};
-  std::copy(bytes->begin(), bytes->end(), record.begin());
+  const std::size_t size = std::min(bytes->size(), record.size());
+  std::copy_n(bytes->begin(), size, record.begin());
+  if (whole != nullptr) *whole = bytes->size() == record.size();
   return record;
 }
 
@@ -81,12 +85,17 @@ void CVarnelDlg::WriteDefaultSettings() {
 }
 
 void CVarnelDlg::SaveSettings() {
-  std::optional<SettingsRecord> record = ReadRecord(m_strIniPath);
+  bool whole = false;
+  std::optional<SettingsRecord> record = ReadRecord(m_strIniPath, &whole);
   if (!record) return;
+  const SettingsRecord before = *record;
   std::fill(record->begin() + 512, record->end(), std::uint8_t{0});
   printers::WriteTextSlot(*record, printers::kSlotPrinterName, m_strPrinterName);
   printers::WriteTextSlot(*record, printers::kSlotModel, m_strModel);
   (*record)[printers::kPageBreakOffset] = m_bPageBreakSetting == 1 ? 1 : 0;
   printers::WriteTextSlot(*record, printers::kSlotPort, m_strPort);
+  // A file that holds exactly these bytes already is left as it is: printing again with
+  // the same choices writes nothing.
+  if (whole && *record == before) return;
   platform::ReplaceFileAtomically(m_strIniPath, Bytes(*record));
 }

@@ -46,6 +46,21 @@ TEST_F(SettingsTest, SaveWritesTheWorkedExampleAndCarriesBytes0To511Over) {
   put(768, "LPT1\r\n");
   const auto record = ReadBytes(settingsPath_);
   EXPECT_EQ(record, expected) << Hex(record);
+
+  // Saving the same choices again leaves the file alone; the same record with a byte
+  // more is still cut to one record.
+  auto inode = [&] {
+    struct stat st = {};
+    return ::stat(settingsPath_.c_str(), &st) == 0 ? st.st_ino : 0;
+  };
+  const auto before = inode();
+  dlg().SaveSettings();
+  EXPECT_EQ(inode(), before);
+  std::vector<std::uint8_t> longer = expected;
+  longer.push_back(0);
+  dir_.Write("Varnel.ini", longer);
+  dlg().SaveSettings();
+  EXPECT_EQ(ReadBytes(settingsPath_), expected);
 }
 
 TEST_F(SettingsTest, LoadReadsSlotsUpToCrSkippingNul) {
