@@ -27,6 +27,7 @@ constexpr Seq kEscF07 =
     "F07";
 constexpr Seq kEscP6 = "\x1b\x1bP6";
 constexpr Seq kEscP2 = "\x1b\x1bP2";
+constexpr Seq kLineEnd = "\r\n";
 constexpr Seq kSpaceLine = " \r\n";
 constexpr Seq kBlankLine = "  \r\n";
 constexpr std::uint8_t kFormFeed = 0x0C;
@@ -163,8 +164,7 @@ void Encoder::PageGraphics() {
 
 void Encoder::TextLine(const std::string& line) {
   Put(EmbossedLine(line));
-  Put(std::uint8_t{0x0D});
-  Put(std::uint8_t{0x0A});
+  Put(kLineEnd);
 }
 
 void Encoder::PageEnd() {
