@@ -17,7 +17,9 @@ struct Loaded {
 Loaded Load() {
   Loaded loaded;
   // Never closed: the library's own threads and handlers stay valid until the program ends.
-  void* const handle = dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
+  // Bound lazily, as the program's own calls are: libcups and its libraries have thousands
+  // of functions, and a print calls a few dozen.
+  void* const handle = dlopen(kSoname, RTLD_LAZY | RTLD_LOCAL);
   if (handle == nullptr) {
     const char* why = dlerror();
     loaded.error = why != nullptr ? why : kSoname;
