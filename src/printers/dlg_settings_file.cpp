@@ -13,8 +13,7 @@ namespace {
 using printers::SettingsRecord;
 
 // The record as the file holds it; bytes beyond the end of a short file read as zero.
-// The file's record, a short file's missing bytes read as zero; `whole` tells whether the
-// file is exactly one record long.
+// `whole` tells whether the file is exactly one record long.
 std::optional<SettingsRecord> ReadRecord(const std::string& path, bool* whole = nullptr) {
   const auto bytes = platform::ReadFilePrefix(path, printers::kRecordSize + 1);
   if (!bytes) return std::nullopt;
