@@ -140,7 +140,7 @@ bool Job::Write(const std::uint8_t* data, std::uint32_t size, std::uint32_t* wri
   }
   if (state_ != State::kPrinting) return false;
   documentBytes_ += size;
-  // A job writes one byte at a time.
+  // Many writes are of one byte (a form feed, a byte of a paced port).
   if (size == 1) {
     block_.push_back(*data);
   } else {

@@ -18,7 +18,8 @@
 namespace platform::cups {
 
 // The bytes a job collects before it hands them to libcups. A call into libcups costs about
-// as much for one byte as for thousands, and the print job writes one byte at a time.
+// as much for one byte as for thousands, and the print job writes a line or a single byte
+// at a time.
 inline constexpr std::size_t kBlockBytes = 64 * 1024;
 
 // The seconds a job may take once it prints, for the scheduler's job-cancel-after: its

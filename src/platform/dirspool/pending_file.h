@@ -27,8 +27,9 @@ class PendingFile {
   bool CreateUnnamed(const std::string& folder);
   bool IsOpen() const { return file_.IsOpen(); }
 
-  // Appends bytes; false from the first write that fails. A job writes one byte at a time:
-  // that byte goes straight into the buffer while it has room.
+  // Appends bytes; false from the first write that fails. Many writes are of one byte (a
+  // form feed, a byte of a paced port): such a byte goes straight into the buffer while it
+  // has room.
   bool Append(const std::uint8_t* data, std::size_t size) {
     if (size == 1 && used_ < buffer_.size() && !failed_) {
       buffer_[used_++] = *data;
