@@ -1,6 +1,7 @@
 // The embosser byte stream: control sequences by model, text and blank lines, page ends,
 // blank pages and tactile graphics, in the order of copies and pages the sides choice
-// prescribes. Every byte goes to the sink on its own.
+// prescribes. Lines and control sequences go to the sink as runs; on a paced port every
+// byte goes on its own, with its pause.
 #include "print/embosser_stream.h"
 
 #include <array>

@@ -30,14 +30,14 @@ struct JobSpec {
   bool pacePort = false;   // the port is a slow parallel port: a pause after every byte
 };
 
-// Where the bytes go, one call per byte.
+// Where the bytes go: a byte at a time, or a run of them.
 class ByteSink {
  public:
   virtual ~ByteSink() = default;
   // False when the byte did not arrive; the job then sends nothing more.
   virtual bool Put(std::uint8_t byte) = 0;
   // Bytes in a row, each as Put takes it, up to the first that does not arrive. A sink
-  // that needs no byte alone (one that only counts) takes them at once.
+  // for which that is only copying (a buffer, a counter) takes them at once.
   virtual bool PutRun(std::span<const std::uint8_t> bytes) {
     for (std::uint8_t b : bytes) {
       if (!Put(b)) return false;
