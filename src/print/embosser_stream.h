@@ -8,8 +8,8 @@
 
 namespace print {
 
-// Sends the whole job to `sink`, one byte a call, reporting to `observer`. False when the
-// sink refused a byte (nothing was sent after it).
+// Sends the whole job to `sink`, reporting to `observer`. False when the sink refused a
+// byte (nothing was sent after it).
 // A document line as the embosser receives it: without its trailing blanks, tabs and line
 // or page ends; a line with nothing left is two blank cells.
 std::string_view EmbossedLine(std::string_view line);
