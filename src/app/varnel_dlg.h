@@ -97,6 +97,9 @@ class CVarnelDlg : public platform::Dialog {
   void ForgetDocument();
   // Runs `use` on the loaded document.
   void UseDocument(const std::function<void(const document::BrailleDocument&)>& use);
+  // A reader's document becomes the dialog's document members, and back.
+  void InstallDocument(document::BrailleDocument&& doc);
+  document::BrailleDocument TakeDocument();
 
   // ---- reading the pages before printing ----
   void OnKeyReadPages();  // Alt+R

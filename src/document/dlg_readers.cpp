@@ -6,16 +6,6 @@
 
 namespace {
 
-void Install(CVarnelDlg& dlg, document::BrailleDocument&& doc) {
-  dlg.m_strFileHeader = std::move(doc.header);
-  dlg.m_arrLines = std::move(doc.lines);
-  dlg.m_arrPageGraphics = std::move(doc.pageGraphics);
-  dlg.m_nDocPageCount = doc.pageCount;
-  dlg.m_nDocLinesPerPage = doc.linesPerPage;
-  dlg.m_nDocCharsPerLine = doc.charsPerLine;
-  dlg.m_bDocHasGraphics = doc.hasGraphics;
-}
-
 // Reads m_strFilePath as `format`; on a refusal the reader's message is shown.
 bool Read(CVarnelDlg& dlg, document::Format format) {
   std::vector<std::uint8_t> bytes;
@@ -25,7 +15,7 @@ bool Read(CVarnelDlg& dlg, document::Format format) {
     dlg.MessageBox(*refusal, "Varnel", platform::kMbOk);
     return false;
   }
-  Install(dlg, std::move(std::get<document::BrailleDocument>(read)));
+  dlg.InstallDocument(std::move(std::get<document::BrailleDocument>(read)));
   return true;
 }
 
