@@ -2,6 +2,7 @@
 // elsewhere on the search path is not NVDA's to trust.
 #include <string>
 
+#include "platform/environment.h"
 #include "platform/win32_gui/win32_gui_text.h"
 #include "platform/win32_gui/win32_procedure.h"
 #include "platform/win32_gui/win32_readers.h"
@@ -16,28 +17,14 @@ constexpr wchar_t kLibrary[] = L"nvdaControllerClient64.dll";
 constexpr wchar_t kLibrary[] = L"nvdaControllerClient32.dll";
 #endif
 
-// The full name of `file` in the folder of the program; empty when it cannot be had.
-std::wstring BesideProgram(const wchar_t* file) {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
-    if (n < path.size()) {
-      path.resize(n);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  const std::size_t slash = path.find_last_of(L"\\/");
-  if (slash == std::wstring::npos) return {};
-  return path.substr(0, slash + 1) + file;
-}
-
 }  // namespace
 
 bool NvdaVoice::Find() {
-  const std::wstring path = BesideProgram(kLibrary);
-  if (path.empty()) return false;
+  // The folder is "." only when the program's own name cannot be had: never the
+  // current folder.
+  const std::string folder = ExecutableDir();
+  if (folder == ".") return false;
+  const std::wstring path = Widen(folder) + L"\\" + kLibrary;
   library_ = LoadQuietly(path.c_str(), LOAD_WITH_ALTERED_SEARCH_PATH);
   if (library_ == nullptr) return false;
   testIfRunning_ = Procedure<TestIfRunning>(library_, "nvdaController_testIfRunning");
