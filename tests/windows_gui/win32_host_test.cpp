@@ -133,6 +133,68 @@ TEST_F(Win32HostTest, TheClipboardHoldsTheSentenceInUtf16AndCodePage932) {
   CloseClipboard();
 }
 
+// Another program reading the clipboard: a thread that opens it and keeps it open for
+// `ms` milliseconds, or until it is destroyed.
+class ClipboardHolder {
+ public:
+  explicit ClipboardHolder(DWORD ms) : ms_(ms) {
+    thread_ = CreateThread(nullptr, 0, &Hold, this, 0, nullptr);
+    WaitForSingleObject(opened_, INFINITE);
+  }
+  ~ClipboardHolder() {
+    SetEvent(release_);
+    WaitForSingleObject(thread_, INFINITE);
+    for (HANDLE h : {thread_, opened_, release_}) CloseHandle(h);
+  }
+  ClipboardHolder(const ClipboardHolder&) = delete;
+  ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+  bool Held() const { return held_; }
+
+ private:
+  static DWORD WINAPI Hold(void* self) {
+    auto* holder = static_cast<ClipboardHolder*>(self);
+    holder->held_ = OpenClipboard(nullptr) != FALSE;
+    SetEvent(holder->opened_);
+    WaitForSingleObject(holder->release_, holder->ms_);
+    if (holder->held_) CloseClipboard();
+    return 0;
+  }
+  DWORD ms_;
+  bool held_ = false;
+  HANDLE opened_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE thread_ = nullptr;
+};
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return L"(busy)";
+  if (HANDLE wide = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(wide));
+    GlobalUnlock(wide);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// A screen reader reads each change as it comes, so the next sentence may find the
+// clipboard held for a moment: it waits. A clipboard kept open drops the sentence.
+TEST_F(Win32HostTest, ASentenceWaitsForAMomentsHoldOnTheClipboardButNotForever) {
+  Open(res::VarnelTemplate());
+  {
+    ClipboardHolder reader(60);
+    ASSERT_TRUE(reader.Held());
+    EXPECT_TRUE(driver_.Clipboard().PutText("印刷を　終了しました"));
+  }
+  EXPECT_EQ(ClipboardText(), L"印刷を　終了しました");
+  {
+    ClipboardHolder keeper(INFINITE);
+    ASSERT_TRUE(keeper.Held());
+    EXPECT_FALSE(driver_.Clipboard().PutText("Varnelを終了します"));
+  }
+  EXPECT_EQ(ClipboardText(), L"印刷を　終了しました");
+}
+
 // The name a screen reader reads for the control, through MSAA.
 std::wstring AccessibleName(HWND control) {
   IAccessible* object = nullptr;

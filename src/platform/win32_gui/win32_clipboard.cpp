@@ -15,6 +15,12 @@ constexpr UINT kShiftJis = 932;
 constexpr LCID kJapanese = 0x0411;
 // Movable, zero-filled and shareable, as clipboard blocks were always made.
 constexpr UINT kBlockFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
+// A program that reads every clipboard change (a screen reader, a clipboard history, the
+// bridge to another desktop) holds the clipboard for a moment after each one. A sentence
+// that follows another closely would find it held, so opening is tried again for a while;
+// a clipboard held longer than that drops the sentence.
+constexpr int kOpenAttempts = 20;
+constexpr DWORD kOpenPauseMs = 10;
 
 // Hands `size` bytes to the clipboard in a new block; the clipboard owns it afterwards.
 bool Offer(UINT format, const void* data, std::size_t size) {
@@ -44,10 +50,18 @@ std::string ToShiftJis(const std::wstring& text) {
   return bytes;
 }
 
+bool OpenPatiently(HWND owner) {
+  for (int attempt = 1; attempt < kOpenAttempts; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(kOpenPauseMs);
+  }
+  return OpenClipboard(owner);
+}
+
 }  // namespace
 
 bool Clipboard::PutText(std::string_view text) {
-  if (!OpenClipboard(windows_.MainHwnd())) return false;  // busy: the sentence is dropped
+  if (!OpenPatiently(windows_.MainHwnd())) return false;  // still busy: the sentence is dropped
   EmptyClipboard();
   const std::wstring wide = Widen(text);
   Offer(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));

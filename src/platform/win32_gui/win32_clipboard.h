@@ -11,7 +11,8 @@ class Clipboard : public platform::Clipboard {
  public:
   explicit Clipboard(WindowSystem& windows) : windows_(windows) {}
   // The text as CF_UNICODETEXT and, for older screen readers, as CF_TEXT in code page 932
-  // (marked as Japanese by CF_LOCALE). False when another program holds the clipboard.
+  // (marked as Japanese by CF_LOCALE). Waits up to 0.2 s for a clipboard another program
+  // holds; false when it is held longer, and nothing was placed.
   bool PutText(std::string_view text) override;
 
  private:
