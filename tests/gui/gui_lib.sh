@@ -174,6 +174,7 @@ finish() {
   if grep -q 'ERROR: LeakSanitizer' "$WORK/app.err" 2>/dev/null; then
     bad "no memory leaks" "$(grep -A12 'ERROR: LeakSanitizer' "$WORK/app.err" | head -40)"
   fi
+  [ "$PASS$FAIL" = 00 ] && bad "not one check ran"
   if ! checks_done; then
     cp "$WORK"/app.out "$ARTIFACTS/$TEST_NAME.out" 2>/dev/null
     cp "$WORK"/app.err "$ARTIFACTS/$TEST_NAME.err" 2>/dev/null
@@ -184,4 +185,5 @@ finish() {
 }
 
 # shellcheck source=driver_wx.sh
-source "${GUI_DRIVER:?run_gui_test.sh sets GUI_DRIVER}"
+source "${GUI_DRIVER:?run_gui_test.sh sets GUI_DRIVER}" ||
+  { echo "FAIL - the back end's helpers load: $GUI_DRIVER"; exit 1; }
