@@ -17,8 +17,25 @@ run_program() { wine_run "$@"; }
 # The Windows name of a Unix path (Wine's drive Z: is the root).
 app_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 
+# The clipboard is handed to another Windows program (CLIP_OWNER, started once with the
+# first program), not to an X program: Wine copies an X program's selection into the
+# Windows clipboard only some time after it changed, and may copy it over a sentence the
+# program has placed meanwhile.
+start_clip_owner() {
+  [ -n "${CLIP_OWNER_FD:-}" ] && return
+  mkfifo "$WORK/clip_owner.fifo"
+  wine_run "${CLIP_OWNER:?CLIP_OWNER names the program that takes the clipboard}" \
+    <"$WORK/clip_owner.fifo" >"$WORK/clip_owner.out" 2>&1 &
+  exec {CLIP_OWNER_FD}>"$WORK/clip_owner.fifo"
+}
+give_clip() {
+  printf '%s\n' "$1" >&"${CLIP_OWNER_FD:?the clipboard owner starts with the program}"
+  wait_for "$1" 10 clip >/dev/null
+}
+
 # Starts varnel.exe with the given options, without waiting; sets APP_PID and T0 (ns).
 launch_app() {
+  start_clip_owner
   : >"$WORK/app.out"
   T0=$(date +%s%N)
   # The program with the stand-in libraries beside it, UI Automation's loaded instead of
@@ -31,7 +48,7 @@ launch_app() {
   WINEDLLOVERRIDES="uiautomationcore=n,b" VARNEL_UIA_PROBE_LOG=$(app_path "$WORK/uia.log") \
     VARNEL_PCTK_PROBE_LOG=$(app_path "$WORK/pctk.log") \
     VARNEL_NVDA_PROBE_LOG=$(app_path "$WORK/nvda.log") VARNEL_READERS_RUNNING=${READERS_RUNNING:-0} \
-    wine_run "$WORK/app/varnel.exe" "$@" >"$WORK/app.out" 2>"$WORK/app.err" &
+    wine_run "$WORK/app/varnel.exe" "$@" >"$WORK/app.out" 2>"$WORK/app.err" {CLIP_OWNER_FD}>&- &
   APP_PID=$!
 }
 

@@ -53,11 +53,15 @@ key() { xdotool key --delay 40 "$@"; sleep 0.35; }
 # The text on the clipboard; the program serves it while it runs.
 clip() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 
-# Empties the clipboard by giving it another owner's empty text.
-clear_clip() {
-  printf '' | timeout 5 xclip -i -selection clipboard -loops 1 2>/dev/null &
-  sleep 0.2
+# Gives the clipboard to another program, holding TEXT, and waits until it reads TEXT. The
+# driver may have a program of its own platform do it.
+give_clip() {
+  printf '%s' "$1" | xclip -i -selection clipboard >/dev/null 2>&1 &
+  wait_for "$1" 5 clip >/dev/null
 }
+
+# Takes what was said before off the clipboard.
+clear_clip() { give_clip "-- cleared --"; }
 
 # The number of windows of the program on screen; waits up to SECONDS for COUNT of them.
 window_count() { app_windows | wc -l; }
@@ -79,18 +83,14 @@ screenshot() {
 # sentence said before is never taken for the new one. Each sentence heard is also
 # written down in WORK/heard.txt.
 said() {
-  local marker="-- no sentence --" text="" owner
-  printf '%s' "$marker" | xclip -i -selection clipboard >/dev/null 2>&1 &
-  owner=$!
-  for _ in $(seq 1 100); do [ "$(clip)" = "$marker" ] && break; sleep 0.02; done
+  local marker="-- no sentence --" text=""
+  give_clip "$marker"
   xdotool key --delay 40 "$@"
   for _ in $(seq 1 200); do
     text=$(clip)
     [ -n "$text" ] && [ "$text" != "$marker" ] && break
     sleep 0.025
   done
-  kill "$owner" 2>/dev/null
-  wait "$owner" 2>/dev/null
   [ "$text" = "$marker" ] || [ -z "$text" ] || { echo "$text" >>"$WORK/heard.txt"; printf '%s' "$text"; }
 }
 
