@@ -52,17 +52,13 @@ check "the address opened in the browser once, after the box went" \
 
 # A message box: letters pasted into the end-page edit (the edit takes no typed letters).
 choose_file "$WORK/sample.BSE" || bad "file dialog for sample.BSE"
-printf '3a' | xclip -i -selection clipboard &
-XCLIP_PID=$!
-sleep 0.2
+give_clip 3a
 key alt+7
 key ctrl+v
 check "the digits message box" 2 "$(wait_windows 2 5)"
 screenshot message_box "$(other_window)"
 key Return
 check "the box closes" 1 "$(wait_windows 1 5)"
-kill "$XCLIP_PID" 2>/dev/null
-wait "$XCLIP_PID" 2>/dev/null
 check "the end page is back to the page count" "$(sentence range 1 3 0)" "$(said alt+5)"
 
 # Enter in an edit does nothing; Esc goes to the Browse button, where Enter opens the
@@ -87,15 +83,11 @@ wait_exit 10 || bad "Alt+Q ends the program"
 start_app --spooler "dir:$(app_path "$WORK/spool")" --settings "$(app_path "$INI")" || finish
 sum_before=$(md5sum <"$INI")
 touch -d '2001-01-01' "$INI"
-printf 'other' | xclip -i -selection clipboard &
-XCLIP_PID=$!
-sleep 0.2
+give_clip other
 close_box
 wait_exit 10 || bad "the close box ends the program"
 check "exit status after the close box" 0 "$EXIT_STATUS"
 check "nothing announced" other "$(clip)"
-kill "$XCLIP_PID" 2>/dev/null
-wait "$XCLIP_PID" 2>/dev/null
 check "settings file not rewritten" "$sum_before 2001-01-01" \
   "$(md5sum <"$INI") $(date -r "$INI" +%F)"
 finish
