@@ -182,7 +182,7 @@ std::wstring ClipboardText() {
 TEST_F(Win32HostTest, ASentenceWaitsForAMomentsHoldOnTheClipboardButNotForever) {
   Open(res::VarnelTemplate());
   {
-    ClipboardHolder reader(60);
+    ClipboardHolder reader(20);
     ASSERT_TRUE(reader.Held());
     EXPECT_TRUE(driver_.Clipboard().PutText("印刷を　終了しました"));
   }
