@@ -16,13 +16,6 @@ namespace {
 constexpr std::chrono::milliseconds kAskInterval(1000);
 constexpr int kFollowConnectMilliseconds = 1000;
 
-struct IppDeleter {
-  void operator()(ipp_t* ipp) const { Cups().ippDelete(ipp); }
-};
-using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
-
-bool Succeeded() { return Cups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; }
-
 std::string Text(ipp_t* response, const char* name) {
   ipp_attribute_t* a = Cups().ippFindAttribute(response, name, IPP_TAG_TEXT);
   const char* text = a != nullptr ? Cups().ippGetString(a, 0, nullptr) : nullptr;
@@ -47,7 +40,7 @@ bool AskJob(http_t* http, const std::string& printer, int job, JobReport& report
     report = {JobPhase::kGone, false, {}};
     return true;
   }
-  if (!jobAnswer || !Succeeded()) return false;
+  if (!jobAnswer || !LastRequestSucceeded()) return false;
 
   static const char* const kPrinterAttributes[] = {"printer-state", "printer-state-message"};
   request = QueueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
@@ -55,7 +48,7 @@ bool AskJob(http_t* http, const std::string& printer, int job, JobReport& report
                        static_cast<int>(std::size(kPrinterAttributes)), nullptr,
                        kPrinterAttributes);
   const Ipp printerAnswer(Cups().cupsDoRequest(http, request, "/"));
-  if (!printerAnswer || !Succeeded()) return false;
+  if (!printerAnswer || !LastRequestSucceeded()) return false;
 
   const std::string jobMessage = Text(jobAnswer.get(), "job-printer-state-message");
   const std::string printerMessage = Text(printerAnswer.get(), "printer-state-message");

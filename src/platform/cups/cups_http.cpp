@@ -51,8 +51,7 @@ bool CancelJob(const std::string& printer, int job, const std::function<bool()>&
   const std::unique_ptr<Http> http = Http::Connect(
       [&waits, &keepWaiting] { return ++waits < kCancelWaits && (!keepWaiting || keepWaiting()); });
   if (!http) return false;
-  return Cups().cupsCancelJob2(http->get(), printer.c_str(), job, 0) <=
-         IPP_STATUS_OK_EVENTS_COMPLETE;
+  return Succeeded(Cups().cupsCancelJob2(http->get(), printer.c_str(), job, 0));
 }
 
 ipp_t* QueueRequest(ipp_op_t operation, const std::string& printer) {

@@ -38,6 +38,17 @@ class Http {
   http_t* http_ = nullptr;
 };
 
+// Whether an IPP status says the request was done.
+inline bool Succeeded(ipp_status_t status) { return status <= IPP_STATUS_OK_EVENTS_COMPLETE; }
+// Whether the last request of this thread was done.
+inline bool LastRequestSucceeded() { return Succeeded(Cups().cupsLastError()); }
+
+// An IPP message (a request or an answer), deleted with its owner.
+struct IppDeleter {
+  void operator()(ipp_t* ipp) const { Cups().ippDelete(ipp); }
+};
+using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
+
 // Why the last request failed, in one line: the server's name and libcups's words; after a
 // failed Connect, that the server did not answer, or that libcups could not be loaded.
 std::string ServerError();

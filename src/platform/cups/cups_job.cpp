@@ -39,13 +39,9 @@ int CreateJob(http_t* http, const std::string& printer, const std::string& title
       Cups().ippGetString(Cups().ippFindAttribute(request, "printer-uri", IPP_TAG_URI), 0, nullptr),
       scheme, sizeof scheme, user, sizeof user, host, sizeof host, &port, resource,
       sizeof resource);
-  ipp_t* response = Cups().cupsDoRequest(http, request, resource);
-  ipp_attribute_t* id = Cups().ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
-  const int job = id != nullptr && Cups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE
-                      ? Cups().ippGetInteger(id, 0)
-                      : 0;
-  Cups().ippDelete(response);
-  return job;
+  const Ipp response(Cups().cupsDoRequest(http, request, resource));
+  ipp_attribute_t* id = Cups().ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER);
+  return id != nullptr && LastRequestSucceeded() ? Cups().ippGetInteger(id, 0) : 0;
 }
 
 // Gives the held job the time it needs to print, now that its size is known, and lets it
@@ -53,17 +49,16 @@ int CreateJob(http_t* http, const std::string& printer, const std::string& title
 // alone, which then prints with the limit it was created with. False when the server did
 // not confirm the release.
 bool ReleaseJob(http_t* http, const std::string& printer, int job, std::uint64_t seconds) {
-  auto succeeded = [] { return Cups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; };
   ipp_t* request = JobRequest(IPP_OP_SET_JOB_ATTRIBUTES, printer, job);
   if (request == nullptr) return false;
   Cups().ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-cancel-after",
                        static_cast<int>(seconds));
   Cups().ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "job-hold-until", nullptr, "no-hold");
   Cups().ippDelete(Cups().cupsDoRequest(http, request, "/jobs/"));
-  if (succeeded()) return true;
+  if (LastRequestSucceeded()) return true;
   Cups().ippDelete(
       Cups().cupsDoRequest(http, JobRequest(IPP_OP_RELEASE_JOB, printer, job), "/jobs/"));
-  return succeeded();
+  return LastRequestSucceeded();
 }
 
 }  // namespace
@@ -172,7 +167,7 @@ bool Job::EndDocument() {
   if (state_ == State::kIdle) return false;
   // The bytes still collected go before the document ends.
   if (state_ == State::kFailed || !Flush() ||
-      Cups().cupsFinishDocument(http_->get(), printer_.c_str()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+      !Succeeded(Cups().cupsFinishDocument(http_->get(), printer_.c_str()))) {
     Fail(ServerError());
     GiveUp();
     return false;

@@ -13,12 +13,6 @@ namespace platform::cups {
 namespace {
 
 // Whether a reply carries a successful status.
-bool Succeeded(ipp_status_t status) { return status <= IPP_STATUS_OK_EVENTS_COMPLETE; }
-
-struct IppDeleter {
-  void operator()(ipp_t* ipp) const { Cups().ippDelete(ipp); }
-};
-using IppResponse = std::unique_ptr<ipp_t, IppDeleter>;
 
 // Adds the printer described by the attributes of one printer group, if it has a name.
 void AddPrinter(std::vector<PrinterInfo>& printers, const char* name, const char* deviceUri) {
@@ -34,8 +28,8 @@ bool QueueExists(http_t* http, const std::string& name) {
   if (request == nullptr) return false;
   Cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                       "printer-name");
-  const IppResponse response(Cups().cupsDoRequest(http, request, "/"));  // frees `request`
-  return response != nullptr && Succeeded(Cups().cupsLastError());
+  const Ipp response(Cups().cupsDoRequest(http, request, "/"));  // frees `request`
+  return response != nullptr && LastRequestSucceeded();
 }
 
 }  // namespace
@@ -60,7 +54,7 @@ bool Spooler::EnumeratePrinters(std::vector<PrinterInfo>& printers) {
                        static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
   Cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                       Cups().cupsUser());
-  const IppResponse response(Cups().cupsDoRequest(http->get(), request, "/"));  // frees `request`
+  const Ipp response(Cups().cupsDoRequest(http->get(), request, "/"));  // frees `request`
   const ipp_status_t status = Cups().cupsLastError();
   if (status == IPP_STATUS_ERROR_NOT_FOUND) return true;  // the server has no queue
   if (!response || !Succeeded(status)) {
@@ -127,7 +121,7 @@ bool Spooler::LookUpPort(std::string_view printerName, std::string& port) {
   static const char* const kAttributes[] = {"printer-name", "device-uri"};
   Cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                        static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
-  const IppResponse response(Cups().cupsDoRequest(http->get(), request, "/"));  // frees `request`
+  const Ipp response(Cups().cupsDoRequest(http->get(), request, "/"));  // frees `request`
   const ipp_status_t status = Cups().cupsLastError();
   if (status == IPP_STATUS_ERROR_NOT_FOUND) return true;
   if (!response || !Succeeded(status)) {
