@@ -8,8 +8,6 @@
 
 namespace print {
 
-// Sends the whole job to `sink`, reporting to `observer`. False when the sink refused a
-// byte (nothing was sent after it).
 // A document line as the embosser receives it: without its trailing blanks, tabs and line
 // or page ends; a line with nothing left is two blank cells.
 std::string_view EmbossedLine(std::string_view line);
@@ -18,6 +16,8 @@ std::string_view EmbossedLine(std::string_view line);
 // other: a double-sided model in its 18-line mode.
 bool PrintsBothSides(const JobSpec& spec);
 
+// Sends the whole job to `sink`, reporting to `observer`. False when the sink refused a
+// byte (nothing was sent after it).
 bool EncodeJob(const document::BrailleDocument& doc, const JobSpec& spec, ByteSink& sink,
                JobObserver& observer);
 
